@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QImage>
 #include <QString>
 
 // Writes small picture files for tests: a GIF or JPEG of one flat colour with

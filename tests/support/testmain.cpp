@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include "application.h"
+
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
@@ -16,6 +18,7 @@ int main(int argc, char** argv) {
         qputenv("XDG_RUNTIME_DIR", runtime.toLocal8Bit());
     }
     QApplication app(argc, argv);
+    application::initialise(app);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

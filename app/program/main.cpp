@@ -1,0 +1,15 @@
+// Starting the program loads and shows the title screen; nothing else.
+#include <QApplication>
+
+#include "application.h"
+#include "appscreens.h"
+#include "screenregistry.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    app.setQuitOnLastWindowClosed(false);
+    application::initialise(app);
+    registerAppScreens();
+    screens::show(QStringLiteral("Titlefrm"));
+    return app.exec();
+}

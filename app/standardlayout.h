@@ -1,0 +1,9 @@
+#pragma once
+
+class Screen;
+
+// The frame every main screen shares: 12000 by 9000 twips, centred on the
+// desktop, dark blue, with the standard picture buttons in their places.
+// Every step stands alone: whatever the screen lacks, or a picture that cannot
+// be read, is passed over and the rest is still done.
+void standardlayout(Screen& screen);

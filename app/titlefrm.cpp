@@ -1,0 +1,106 @@
+#include "titlefrm.h"
+
+#include <QCloseEvent>
+#include <QTimer>
+
+#include "application.h"
+#include "commandbutton.h"
+#include "desktop.h"
+#include "frame.h"
+#include "imagebox.h"
+#include "label.h"
+#include "module1.h"
+#include "picturefiles.h"
+#include "screenregistry.h"
+#include "standardlayout.h"
+#include "twips.h"
+
+namespace {
+const QColor kGrey(192, 192, 192);
+const char* const kSequence = "recip1\\reci00";
+}  // namespace
+
+Titlefrm::Titlefrm() : Screen(QStringLiteral("Titlefrm")) {
+    setWindowTitle(QStringLiteral(" "));
+    setBackColour(kGrey);
+    setClientSizeTwips(5460, 6570);
+
+    m_frame1 = new Frame(this, QStringLiteral("Frame1"));
+    m_frame1->setBackColour(kGrey);
+    twips::setGeometry(m_frame1, 0, -90, 5480, 6660);
+
+    m_label4 = new Label(m_frame1, QStringLiteral("Label4"));
+    m_label4->setCaption(QStringLiteral("Quorvane 2"));
+    m_label4->setFontPoints(QStringLiteral("Times New Roman"), 30, true);
+    m_label4->setForeColour(QColor(0, 0, 255));
+    m_label4->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    twips::setGeometry(m_label4, 60, 120, 5355, 855);
+
+    m_picture1 = new ImageBox(m_frame1, QStringLiteral("Picture1"), false);
+    twips::setGeometry(m_picture1, 300, 1320, 4800, 3600);
+
+    m_command1 = new CommandButton(m_frame1, QStringLiteral("Command1"), QStringLiteral("OK"));
+    m_command1->setFaceColour(kGrey);
+    twips::setGeometry(m_command1, 1320, 6000, 1335, 375);
+    m_command2 = new CommandButton(m_frame1, QStringLiteral("Command2"), QStringLiteral("Exit"));
+    m_command2->setFaceColour(kGrey);
+    twips::setGeometry(m_command2, 2760, 6000, 1335, 375);
+    setTabOrder(m_command1, m_command2);
+    m_command1->setFocus();
+
+    m_timer1 = new QTimer(this);
+    m_timer1->setObjectName(QStringLiteral("Timer1"));
+    m_timer1->setInterval(kTickMs);
+
+    connect(m_timer1, &QTimer::timeout, this, &Titlefrm::timer1Tick);
+    connect(m_command1, &QPushButton::clicked, this, &Titlefrm::command1Click);
+    connect(m_command2, &QPushButton::clicked, this, &Titlefrm::command2Click);
+}
+
+bool Titlefrm::showFrame(int n) {
+    const QImage frame = PictureFiles::load(QString::fromStdString(Module1::frameName(kSequence, n, 2, ".gif")));
+    if (frame.isNull()) return false;
+    m_picture1->setPicture(frame);
+    return true;
+}
+
+void Titlefrm::onLoad() {
+    // Main path: centred by its outer size, first frame, animation on.
+    const double w = desktop::widthTwips();
+    const double h = desktop::heightTwips();
+    setTopTwips(h / 2 - heightTwips() / 2.0);
+    setLeftTwips(w / 2 - widthTwips() / 2.0);
+    Module1::framenum = 0;
+    if (showFrame(0)) {
+        m_timer1->start();
+        return;
+    }
+    // Fallback path: the standard frame of the main screens, and the animation
+    // goes on without its first picture if that cannot be read either.
+    m_fallback = true;
+    standardlayout(*this);
+    m_frame1->raise();
+    showFrame(0);
+    m_timer1->start();
+}
+
+void Titlefrm::timer1Tick() {
+    int n = Module1::framenum.value_or(0) + 1;
+    // A frame number left past the sequence by another screen starts it again.
+    if (n >= kFrames || n < 0) n = 0;
+    Module1::framenum = n;
+    showFrame(n);
+}
+
+void Titlefrm::command1Click() {
+    if (!screens::show(QStringLiteral("intro0"))) return;
+    screens::unload(objectName());
+}
+
+void Titlefrm::command2Click() { application::end(); }
+
+void Titlefrm::closeEvent(QCloseEvent* event) {
+    // Closing the window from its title bar is the same as "Exit".
+    event->ignore();
+    command2Click();
+}

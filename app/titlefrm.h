@@ -1,0 +1,44 @@
+#pragma once
+
+#include "screen.h"
+
+class CommandButton;
+class Frame;
+class ImageBox;
+class Label;
+class QTimer;
+
+// The first screen: the product title over a turning cube and octahedron,
+// "OK" (or "Cancel" when the menu brought it back) to the topic menu and
+// "Exit" to end the program.
+class Titlefrm : public Screen {
+    Q_OBJECT
+
+public:
+    Titlefrm();
+
+    void onLoad() override;
+
+    static constexpr int kFrames = 25;
+    static constexpr int kTickMs = 25;
+
+    // Whether the load handler had to take its fallback path.
+    bool usedFallback() const { return m_fallback; }
+    void timer1Tick();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void command1Click();
+    void command2Click();
+    bool showFrame(int n);
+
+    Frame* m_frame1;
+    Label* m_label4;
+    ImageBox* m_picture1;
+    CommandButton* m_command1;
+    CommandButton* m_command2;
+    QTimer* m_timer1;
+    bool m_fallback = false;
+};

@@ -1,0 +1,24 @@
+#include "commandbutton.h"
+
+#include "twips.h"
+
+CommandButton::CommandButton(QWidget* parent, const QString& name, const QString& caption)
+    : QPushButton(caption, parent) {
+    setObjectName(name);
+    setAttribute(Qt::WA_NoMousePropagation);
+    setAutoDefault(false);
+}
+
+void CommandButton::setFaceColour(const QColor& colour) {
+    QPalette p = palette();
+    p.setColor(QPalette::Button, colour);
+    p.setColor(QPalette::ButtonText, Qt::black);
+    setPalette(p);
+}
+
+void CommandButton::setFontPoints(const QString& family, double points, bool bold) {
+    QFont f(family);
+    f.setPixelSize(twips::pointsToPixels(points));
+    f.setBold(bold);
+    setFont(f);
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QPushButton>
+
+// A push button with a caption, optionally with a coloured face.
+class CommandButton : public QPushButton {
+    Q_OBJECT
+
+public:
+    explicit CommandButton(QWidget* parent = nullptr, const QString& name = {}, const QString& caption = {});
+
+    void setFaceColour(const QColor& colour);
+    QColor faceColour() const { return palette().color(QPalette::Button); }
+    void setFontPoints(const QString& family, double points, bool bold = false);
+};

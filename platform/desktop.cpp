@@ -1,0 +1,37 @@
+#include "desktop.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "twips.h"
+
+namespace desktop {
+namespace {
+
+QSize& override() {
+    static QSize size;
+    return size;
+}
+
+QSize pixels() {
+    if (!override().isEmpty()) return override();
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry().size() : QSize(800, 600);
+}
+
+}  // namespace
+
+int widthTwips() { return pixels().width() * twips::kPerPixel; }
+int heightTwips() { return pixels().height() * twips::kPerPixel; }
+void setSizeOverride(QSize size) { override() = size; }
+
+void setBusyPointer(bool busy) {
+    if (busy) QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+    else
+        while (QGuiApplication::overrideCursor()) QGuiApplication::restoreOverrideCursor();
+}
+
+bool isBusyPointer() { return QGuiApplication::overrideCursor() != nullptr; }
+
+}  // namespace desktop

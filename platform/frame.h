@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QColor>
+#include <QFrame>
+
+// A container for a group of controls, with an etched border and its own
+// background colour; hiding it hides everything in it.
+class Frame : public QFrame {
+    Q_OBJECT
+
+public:
+    explicit Frame(QWidget* parent = nullptr, const QString& name = {}, bool border = true);
+
+    void setBackColour(const QColor& colour);
+    QColor backColour() const { return palette().color(QPalette::Window); }
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+};

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QWidget>
+
+// A picture element. Stretched, it draws its picture to fill its own box;
+// unstretched (a picture box) it draws the picture at its top-left corner
+// on its background colour.
+class ImageBox : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit ImageBox(QWidget* parent = nullptr, const QString& name = {}, bool stretch = true);
+
+    void setPicture(const QImage& picture);
+    const QImage& picture() const { return m_picture; }
+    void setBackColour(const QColor& colour);
+    QColor backColour() const { return m_back; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    QImage m_picture;
+    QColor m_back;
+    bool m_stretch;
+};

@@ -1,0 +1,133 @@
+#include "label.h"
+
+#include <QAccessible>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "twips.h"
+
+Label::Label(QWidget* parent, const QString& name, int index) : QWidget(parent) {
+    setObjectName(name);
+    if (index >= 0) setProperty("controlIndex", index);
+    setMouseTracking(true);
+    setAttribute(Qt::WA_NoMousePropagation);
+}
+
+void Label::setCaption(const QString& caption) {
+    if (caption == m_caption) return;
+    m_caption = caption;
+    setAccessibleName(caption);
+    update();
+    QAccessibleEvent event(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
+}
+
+void Label::setForeColour(const QColor& colour) {
+    m_fore = colour;
+    update();
+}
+
+void Label::setBackColour(const QColor& colour) {
+    m_back = colour;
+    update();
+}
+
+void Label::setOpaque(bool opaque) {
+    if (opaque == m_opaque) return;
+    m_opaque = opaque;
+    update();
+}
+
+void Label::setAlignment(Qt::Alignment alignment) {
+    m_alignment = alignment;
+    update();
+}
+
+void Label::setWordWrap(bool wrap) {
+    m_wrap = wrap;
+    update();
+}
+
+void Label::setFontPoints(const QString& family, double points, bool bold) {
+    QFont f(family);
+    f.setPixelSize(twips::pointsToPixels(points));
+    f.setBold(bold);
+    setFont(f);
+    update();
+}
+
+int Label::index() const {
+    const QVariant v = property("controlIndex");
+    return v.isValid() ? v.toInt() : -1;
+}
+
+Label* Label::copyAs(int newIndex) const {
+    auto* copy = new Label(parentWidget(), objectName(), newIndex);
+    copy->setFont(font());
+    copy->m_caption = m_caption;
+    copy->m_fore = m_fore;
+    copy->m_back = m_back;
+    copy->m_opaque = m_opaque;
+    copy->m_wrap = m_wrap;
+    copy->m_alignment = m_alignment;
+    copy->setAccessibleName(m_caption);
+    copy->setEnabled(isEnabled());
+    copy->setCursor(cursor());
+    twips::setGeometry(copy, twips::left(this), twips::top(this), twips::width(this), twips::height(this));
+    copy->hide();
+    return copy;
+}
+
+int Label::textFlags() const {
+    int flags = static_cast<int>(m_alignment);
+    if (m_wrap) flags |= Qt::TextWordWrap;
+    return flags;
+}
+
+bool Label::captionFits() const {
+    const QRect box = rect();
+    const QRect needed = fontMetrics().boundingRect(box, textFlags(), m_caption);
+    return box.contains(needed);
+}
+
+void Label::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    if (m_opaque) painter.fillRect(rect(), m_back);
+    painter.setFont(font());
+    if (isEnabled()) {
+        painter.setPen(m_fore);
+        painter.drawText(rect(), textFlags(), m_caption);
+    } else {
+        // Greyed out and engraved, the usual look of a control that cannot be used.
+        painter.setPen(QColor(255, 255, 255));
+        painter.drawText(rect().translated(1, 1), textFlags(), m_caption);
+        painter.setPen(QColor(128, 128, 128));
+        painter.drawText(rect(), textFlags(), m_caption);
+    }
+}
+
+void Label::mousePressEvent(QMouseEvent* event) {
+    m_pressed = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void Label::mouseReleaseEvent(QMouseEvent* event) {
+    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    m_pressed = false;
+    event->accept();
+    if (click) Q_EMIT clicked();
+}
+
+void Label::mouseMoveEvent(QMouseEvent* event) {
+    event->accept();
+    Q_EMIT pointerMoved(event->buttons(), twips::pointFromPixels(event->position()));
+}
+
+void Label::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::EnabledChange) {
+        // A disabled label lets the mouse through to whatever lies beneath it.
+        setAttribute(Qt::WA_NoMousePropagation, isEnabled());
+        update();
+    }
+    QWidget::changeEvent(event);
+}

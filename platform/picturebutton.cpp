@@ -1,0 +1,50 @@
+#include "picturebutton.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionButton>
+
+PictureButton::PictureButton(QWidget* parent, const QString& name, const QString& caption)
+    : QAbstractButton(parent) {
+    setObjectName(name);
+    setText(caption);
+    setAccessibleName(caption);
+    setAttribute(Qt::WA_NoMousePropagation);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void PictureButton::setPicture(const QImage& picture) {
+    m_picture = picture;
+    update();
+}
+
+void PictureButton::setTabStop(bool on) { setFocusPolicy(on ? Qt::StrongFocus : Qt::ClickFocus); }
+
+QSize PictureButton::sizeHint() const { return m_picture.isNull() ? QSize(119, 33) : m_picture.size(); }
+
+void PictureButton::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    if (m_picture.isNull()) {
+        QStyleOptionButton option;
+        option.initFrom(this);
+        option.text = text();
+        if (isDown()) option.state |= QStyle::State_Sunken;
+        style()->drawControl(QStyle::CE_PushButton, &option, &painter, this);
+        return;
+    }
+    // The picture sits in the middle of the face and moves a pixel when pressed.
+    const QPoint shift = isDown() ? QPoint(1, 1) : QPoint(0, 0);
+    const QRect target(QPoint((width() - m_picture.width()) / 2, (height() - m_picture.height()) / 2) + shift,
+                       m_picture.size());
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(target, m_picture);
+    if (hasFocus()) {
+        painter.setPen(QPen(QColor(255, 255, 255, 160), 1, Qt::DotLine));
+        painter.drawRect(rect().adjusted(2, 2, -3, -3));
+    }
+}
+
+void PictureButton::mouseMoveEvent(QMouseEvent* event) {
+    QAbstractButton::mouseMoveEvent(event);
+    event->accept();
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <QStringList>
+
+// Finds and reads the picture files the screens name. Names are written as
+// the program has always written them, relative and with backslashes
+// ("Images\exit.jpg"); every folder and file name is matched without regard
+// to case, so "Images\..." and "images\..." reach one folder. The working
+// folder is searched first, then the folders that ship with the program.
+class PictureFiles {
+public:
+    // The folders searched, in order. By default: the working folder, the
+    // program's own folder, and its installed data folder (../share/quorvane).
+    static QStringList searchFolders();
+    static void setSearchFolders(const QStringList& folders);  // empty list: back to default
+
+    // The file a name reaches, or an empty string when there is none.
+    static QString resolve(const QString& name);
+
+    // Reads a picture. A missing or unreadable file gives a null image and one
+    // line on standard error naming the file (once per name in a run).
+    static QImage load(const QString& name);
+
+    // Names reported as unreadable so far (for tests), and a fresh start.
+    static QStringList reportedFailures();
+    static void clearReportedFailures();
+};

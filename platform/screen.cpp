@@ -1,0 +1,145 @@
+#include "screen.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTimer>
+
+#include <algorithm>
+#include <cmath>
+
+#include "linecontrol.h"
+#include "twips.h"
+
+Screen::Screen(const QString& name, QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName(name);
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    setMouseTracking(true);
+    setAutoFillBackground(true);
+    setBackColour(palette().color(QPalette::Window));
+}
+
+Screen::~Screen() = default;
+
+QWidget* Screen::control(const QString& name, int index) const {
+    const QList<QWidget*> children = findChildren<QWidget*>();
+    for (QWidget* child : children) {
+        if (child->objectName().compare(name, Qt::CaseInsensitive) != 0) continue;
+        const QVariant element = child->property("controlIndex");
+        if (index < 0 ? (!element.isValid() || element.toInt() == 0) : element.toInt() == index) return child;
+    }
+    return nullptr;
+}
+
+QSize Screen::frameExtra() const {
+    if (!isVisible()) return {0, 0};
+    const QSize extra = frameGeometry().size() - geometry().size();
+    return {std::max(0, extra.width()), std::max(0, extra.height())};
+}
+
+int Screen::widthTwips() const {
+    if (m_outerWidth >= 0) return m_outerWidth;
+    return (width() + frameExtra().width()) * twips::kPerPixel;
+}
+
+int Screen::heightTwips() const {
+    if (m_outerHeight >= 0) return m_outerHeight;
+    return (height() + frameExtra().height()) * twips::kPerPixel;
+}
+
+void Screen::setLeftTwips(double left) {
+    m_left = static_cast<int>(std::lround(left));
+    move(twips::toPixels(m_left), y());
+}
+
+void Screen::setTopTwips(double top) {
+    m_top = static_cast<int>(std::lround(top));
+    move(x(), twips::toPixels(m_top));
+}
+
+void Screen::setOuterSizeTwips(int width, int height) {
+    m_outerWidth = width;
+    m_outerHeight = height;
+    applyGeometry();
+}
+
+void Screen::setClientSizeTwips(int width, int height) {
+    m_outerWidth = m_outerHeight = -1;
+    setFixedSize(twips::toPixels(width), twips::toPixels(height));
+}
+
+void Screen::applyGeometry() {
+    if (m_outerWidth < 0) return;
+    const QSize extra = frameExtra();
+    setFixedSize(std::max(1, twips::toPixels(m_outerWidth) - extra.width()),
+                 std::max(1, twips::toPixels(m_outerHeight) - extra.height()));
+}
+
+void Screen::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    move(twips::toPixels(m_left), twips::toPixels(m_top));
+    applyGeometry();
+    // A window manager reports its frame only once the window is mapped.
+    QTimer::singleShot(50, this, [this] { applyGeometry(); });
+}
+
+void Screen::setBackColour(const QColor& colour) {
+    m_backColour = colour;
+    QPalette p = palette();
+    p.setColor(QPalette::Window, colour);
+    setPalette(p);
+}
+
+void Screen::setBackgroundPicture(const QImage& picture) {
+    m_background = picture;
+    update();
+}
+
+LineControl* Screen::addLine(const QString& name, int index) {
+    m_lines.push_back(std::make_unique<LineControl>(this, name, index));
+    m_lineStack.push_back(m_lines.back().get());
+    update();
+    return m_lines.back().get();
+}
+
+LineControl* Screen::line(const QString& name, int index) const {
+    for (const auto& l : m_lines) {
+        if (l->index() == index && l->name().compare(name, Qt::CaseInsensitive) == 0) return l.get();
+    }
+    return nullptr;
+}
+
+void Screen::moveLine(LineControl* line, bool toFront) {
+    auto it = std::find(m_lineStack.begin(), m_lineStack.end(), line);
+    if (it == m_lineStack.end()) return;
+    m_lineStack.erase(it);
+    if (toFront) m_lineStack.push_back(line);
+    else m_lineStack.insert(m_lineStack.begin(), line);
+    update();
+}
+
+void Screen::stopTimers() {
+    for (QTimer* timer : findChildren<QTimer*>()) timer->stop();
+}
+
+void Screen::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    if (!m_background.isNull()) painter.drawImage(0, 0, m_background);
+    paintSurface(painter);
+    painter.setRenderHint(QPainter::Antialiasing);
+    for (const LineControl* l : m_lineStack) {
+        if (!l->isVisible()) continue;
+        QPen pen(l->colour(), l->widthPixels(), Qt::SolidLine, Qt::RoundCap);
+        painter.setPen(pen);
+        painter.drawLine(l->pixelLine());
+    }
+}
+
+void Screen::mousePressEvent(QMouseEvent* event) {
+    Q_EMIT surfacePressed(event->button(), event->modifiers(), twips::pointFromPixels(event->position()));
+    event->accept();
+}
+
+void Screen::mouseMoveEvent(QMouseEvent* event) {
+    Q_EMIT surfaceMoved(event->buttons(), event->modifiers(), twips::pointFromPixels(event->position()));
+    event->accept();
+}

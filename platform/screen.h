@@ -1,0 +1,87 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QWidget>
+
+#include <memory>
+#include <vector>
+
+class LineControl;
+
+// One top-level window of the program with its controls and handlers. A
+// screen is created by the ScreenRegistry the first time anything touches it,
+// which runs onLoad(); it is destroyed by unloading. Its geometry is in twips:
+// Left and Top place the outer frame on the desktop, Width and Height are the
+// outer size.
+class Screen : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Screen(const QString& name, QWidget* parent = nullptr);
+    ~Screen() override;
+
+    // The load handler, run once right after the screen is created.
+    virtual void onLoad() {}
+
+    // A child control by name, ignoring case; nullptr when the screen has none.
+    // For a control array, index picks the element.
+    QWidget* control(const QString& name, int index = -1) const;
+    template <class T>
+    T* control(const QString& name, int index = -1) const {
+        return qobject_cast<T*>(control(name, index));
+    }
+
+    // Outer geometry in twips.
+    int leftTwips() const { return m_left; }
+    int topTwips() const { return m_top; }
+    int widthTwips() const;
+    int heightTwips() const;
+    void setLeftTwips(double left);
+    void setTopTwips(double top);
+    void setOuterSizeTwips(int width, int height);
+    // Designed inner size; the outer size then follows from the frame.
+    void setClientSizeTwips(int width, int height);
+
+    QColor backColour() const { return m_backColour; }
+    void setBackColour(const QColor& colour);
+    // A picture drawn unscaled from the top-left corner of the inner area.
+    void setBackgroundPicture(const QImage& picture);
+    const QImage& backgroundPicture() const { return m_background; }
+
+    // Line controls, drawn on the surface in stacking order (last on top).
+    LineControl* addLine(const QString& name, int index = 0);
+    LineControl* line(const QString& name, int index = 0) const;
+    const std::vector<LineControl*>& lineStack() const { return m_lineStack; }
+    void moveLine(LineControl* line, bool toFront);
+
+    // Stops every timer the screen owns; the registry calls it on unload.
+    void stopTimers();
+
+Q_SIGNALS:
+    // A mouse button went down on the surface itself (not on a control).
+    void surfacePressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPointF twips);
+    // The pointer moved over the surface itself, with the buttons held.
+    void surfaceMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPointF twips);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    // Draws on the surface above the background picture and below the lines.
+    virtual void paintSurface(class QPainter&) {}
+
+private:
+    void applyGeometry();
+    QSize frameExtra() const;
+
+    int m_left = 0;
+    int m_top = 0;
+    int m_outerWidth = -1;
+    int m_outerHeight = -1;
+    QColor m_backColour;
+    QImage m_background;
+    std::vector<std::unique_ptr<LineControl>> m_lines;
+    std::vector<LineControl*> m_lineStack;
+};

@@ -1,0 +1,59 @@
+#include "screenregistry.h"
+
+#include "screen.h"
+
+ScreenRegistry& ScreenRegistry::instance() {
+    static ScreenRegistry registry;
+    return registry;
+}
+
+void ScreenRegistry::registerScreen(const QString& name, Factory factory) {
+    m_factories.insert(name.toLower(), std::move(factory));
+}
+
+bool ScreenRegistry::isRegistered(const QString& name) const { return m_factories.contains(name.toLower()); }
+
+Screen* ScreenRegistry::find(const QString& name) const {
+    const QPointer<Screen> screen = m_loaded.value(name.toLower());
+    return screen.data();
+}
+
+Screen* ScreenRegistry::get(const QString& name) {
+    const QString key = name.toLower();
+    if (Screen* screen = find(key)) return screen;
+    const auto factory = m_factories.constFind(key);
+    if (factory == m_factories.constEnd()) return nullptr;
+    Screen* screen = (*factory)();
+    // Registered before the load handler runs, so a handler that touches its
+    // own screen by name finds it instead of loading a second one.
+    m_loaded.insert(key, screen);
+    ++m_loads[key];
+    screen->onLoad();
+    return screen;
+}
+
+Screen* ScreenRegistry::show(const QString& name) {
+    Screen* screen = get(name);
+    if (!screen) return nullptr;
+    screen->show();
+    screen->raise();
+    screen->activateWindow();
+    return screen;
+}
+
+void ScreenRegistry::unload(const QString& name) {
+    const QString key = name.toLower();
+    Screen* screen = find(key);
+    m_loaded.remove(key);
+    if (!screen) return;
+    screen->stopTimers();
+    screen->hide();
+    // Deferred, because a screen usually unloads itself from one of its own handlers.
+    screen->setEnabled(false);
+    screen->deleteLater();
+}
+
+void ScreenRegistry::unloadAll() {
+    const QList<QString> names = m_loaded.keys();
+    for (const QString& name : names) unload(name);
+}

@@ -1,0 +1,57 @@
+#include "twips.h"
+
+#include <QVariant>
+#include <QWidget>
+
+#include <cmath>
+
+namespace twips {
+namespace {
+
+const char* const kNames[4] = {"twipsLeft", "twipsTop", "twipsWidth", "twipsHeight"};
+enum Side { Left, Top, Width, Height };
+
+int pixelValue(const QWidget* w, Side side) {
+    switch (side) {
+        case Left: return w->x();
+        case Top: return w->y();
+        case Width: return w->width();
+        case Height: return w->height();
+    }
+    return 0;
+}
+
+int get(const QWidget* w, Side side) {
+    const QVariant v = w->property(kNames[side]);
+    return v.isValid() ? v.toInt() : pixelValue(w, side) * kPerPixel;
+}
+
+void set(QWidget* w, Side side, int t) {
+    w->setProperty(kNames[side], t);
+    const int l = get(w, Left), tp = get(w, Top), wd = get(w, Width), h = get(w, Height);
+    // Both edges are rounded, not the size, so controls that touch in twips touch on screen.
+    const int x0 = toPixels(l), y0 = toPixels(tp);
+    w->setGeometry(x0, y0, std::max(0, toPixels(l + wd) - x0), std::max(0, toPixels(tp + h) - y0));
+}
+
+}  // namespace
+
+int left(const QWidget* w) { return get(w, Left); }
+int top(const QWidget* w) { return get(w, Top); }
+int width(const QWidget* w) { return get(w, Width); }
+int height(const QWidget* w) { return get(w, Height); }
+void setLeft(QWidget* w, int t) { set(w, Left, t); }
+void setTop(QWidget* w, int t) { set(w, Top, t); }
+void setWidth(QWidget* w, int t) { set(w, Width, t); }
+void setHeight(QWidget* w, int t) { set(w, Height, t); }
+
+void setGeometry(QWidget* w, int l, int t, int wd, int h) {
+    w->setProperty(kNames[Left], l);
+    w->setProperty(kNames[Top], t);
+    w->setProperty(kNames[Width], wd);
+    set(w, Height, h);
+}
+
+int pointsToPixels(double points) { return static_cast<int>(std::lround(points * 96.0 / 72.0)); }
+
+}  // namespace twips

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QPointF>
+#include <QRect>
+
+class QWidget;
+
+// Lengths on the screens are kept in twips, 15 to a logical pixel (1440 to
+// the inch at 96 pixels to the inch). Controls remember the twips they were
+// given, so a value read back is the value set, not a rounded pixel count.
+namespace twips {
+
+inline constexpr int kPerPixel = 15;
+
+inline int toPixels(double t) { return static_cast<int>(t >= 0 ? t / kPerPixel + 0.5 : t / kPerPixel - 0.5); }
+inline double toPixelsF(double t) { return t / kPerPixel; }
+inline double fromPixels(double px) { return px * kPerPixel; }
+inline QPointF pointFromPixels(const QPointF& p) { return {p.x() * kPerPixel, p.y() * kPerPixel}; }
+
+// Left, Top, Width and Height of a child control, in twips.
+int left(const QWidget* w);
+int top(const QWidget* w);
+int width(const QWidget* w);
+int height(const QWidget* w);
+void setLeft(QWidget* w, int t);
+void setTop(QWidget* w, int t);
+void setWidth(QWidget* w, int t);
+void setHeight(QWidget* w, int t);
+void setGeometry(QWidget* w, int left, int top, int width, int height);
+
+// Font size in points, as pixels at 96 to the inch, so a text's size does not
+// depend on the machine's font resolution.
+int pointsToPixels(double points);
+
+}  // namespace twips
