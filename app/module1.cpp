@@ -8,6 +8,18 @@ std::string frameName(const std::string& prefix, int n, int minDigits, const std
     return prefix + (n < 0 ? "-" : "") + digits + ext;
 }
 
+int nextFrame(int n, int count) {
+    if (count <= 0) return 0;
+    const int next = n + 1;
+    return (next >= count || next < 0) ? 0 : next;
+}
+
+int previousFrame(int n, int count) {
+    if (count <= 0) return 0;
+    const int previous = n - 1;
+    return (previous < 0 || previous >= count) ? count - 1 : previous;
+}
+
 void reset() {
     framenum.reset();
     framecount = 0;

@@ -20,6 +20,11 @@ inline std::optional<int> lastquestion;  // index of the previous Duality questi
 // "dualsm\dual0007.gif").
 std::string frameName(const std::string& prefix, int n, int minDigits, const std::string& ext);
 
+// The frame after n and the frame before it, wrapping round a sequence of
+// count frames. A number left outside the sequence comes back into it.
+int nextFrame(int n, int count);
+int previousFrame(int n, int count);
+
 // Back to the state at program start (for tests).
 void reset();
 

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QAbstractButton>
+
+#include "mediapanel.h"
+
+// One button of the media panel, drawn as a raised key with its symbol, so it
+// stays sharp at any size and pixel ratio.
+class PanelButton : public QAbstractButton {
+    Q_OBJECT
+
+public:
+    PanelButton(MediaPanel::Symbol symbol, const QString& name, QWidget* parent);
+
+    QSize sizeHint() const override { return {27, 22}; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    MediaPanel::Symbol m_symbol;
+};
