@@ -1,0 +1,13 @@
+#pragma once
+
+#include "vec3.h"
+
+namespace geometry {
+
+// A sphere, the reference for polar reciprocation.
+struct Sphere {
+    Vec3 centre;
+    double radius = 1.0;
+};
+
+}  // namespace geometry
