@@ -28,8 +28,9 @@ QString intro0::publisherAddress() { return QStringLiteral(QUORVANE_PUBLISHER_UR
 QString intro0::publisherAddressText() {
     // The scheme and a closing slash say nothing to a pupil and would not fit the line.
     const QUrl url(publisherAddress());
-    QString text = url.toString(QUrl::RemoveScheme | QUrl::StripTrailingSlash);
+    QString text = url.toString(QUrl::RemoveScheme);
     while (text.startsWith(QLatin1Char('/'))) text.remove(0, 1);
+    while (text.endsWith(QLatin1Char('/'))) text.chop(1);
     return text.isEmpty() ? publisherAddress() : text;
 }
 

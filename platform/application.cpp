@@ -34,7 +34,6 @@ void initialise(QApplication& app) {
     if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) app.setStyle(fusion);
     addTahoma();
     app.setApplicationName(QStringLiteral("quorvane"));
-    app.setApplicationDisplayName(QStringLiteral("Quorvane 2"));
     QIcon icon;
     for (int size : {32, 48, 64, 128, 256}) {
         const QString file = PictureFiles::resolve(QStringLiteral("icons\\quorvane-%1.png").arg(size));

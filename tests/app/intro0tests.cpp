@@ -1,0 +1,151 @@
+// The topic menu: which entries live, where they stand, how the highlight
+// follows the pointer, and where each click leads.
+#include <QTest>
+#include <QWindow>
+
+#include "apptestfixture.h"
+#include "imagebox.h"
+#include "intro0.h"
+#include "picturebutton.h"
+#include "shell.h"
+#include "twips.h"
+
+namespace {
+
+// A stand-in activity screen, so the menu has somewhere to go.
+class Activity : public Screen {
+public:
+    explicit Activity(const QString& name) : Screen(name) {}
+    void onLoad() override { menuWasLoaded = ScreenRegistry::instance().isLoaded(QStringLiteral("intro0")); }
+    static inline bool menuWasLoaded = false;
+};
+
+class MenuTest : public AppTest {
+protected:
+    void SetUp() override {
+        AppTest::SetUp();
+        writeShellPictures();
+        menu = static_cast<intro0*>(registry().show(QStringLiteral("intro0")));
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
+    }
+    void TearDown() override {
+        shell::setOpenHandler({});
+        AppTest::TearDown();
+    }
+    // Moves the pointer through the window, so the move lands on whatever lies there.
+    void moveTo(QWidget* over) {
+        QTest::mouseMove(menu->windowHandle(), over->mapTo(menu, over->rect().center()));
+    }
+    void moveToTwips(int x, int y) { QTest::mouseMove(menu->windowHandle(), QPoint(x / 15, y / 15)); }
+    std::vector<Label*> entries() const {
+        std::vector<Label*> all;
+        for (int i = 0; i <= 5; ++i) all.insert(all.end(), {menu->Label2(i), menu->Label5(i)});
+        return all;
+    }
+
+    intro0* menu = nullptr;
+};
+
+TEST_F(MenuTest, OnlyDualityAndTheVoyageAreLive) {
+    QStringList live, shown;
+    for (Label* e : entries()) {
+        if (e->isVisible()) shown << e->caption();
+        if (e->isVisible() && e->isEnabled()) live << e->caption();
+    }
+    EXPECT_EQ(live, (QStringList{QStringLiteral("Duality"), QStringLiteral("Voyage Around the World")}));
+    EXPECT_EQ(shown.size(), 11);
+    EXPECT_FALSE(menu->Label2(5)->isVisible());
+    EXPECT_EQ(menu->Label2(5)->caption(), QStringLiteral("Pyramids")) << "the hidden sixth keeps the copied caption";
+    EXPECT_EQ(menu->windowTitle(), QStringLiteral("Quorvane 2"));
+}
+
+TEST_F(MenuTest, EntriesStandOnTheirGridWithTheLastOneSetApart) {
+    for (int i = 0; i <= 4; ++i) {
+        EXPECT_EQ(twips::left(menu->Label2(i)), 480);
+        EXPECT_EQ(twips::top(menu->Label2(i)), 2520 + 750 * i);
+        EXPECT_EQ(twips::left(menu->Label5(i)), 6180);
+        EXPECT_EQ(twips::top(menu->Label5(i)), 2520 + 750 * i);
+        EXPECT_EQ(twips::width(menu->Label5(i)), 5115);
+    }
+    EXPECT_EQ(twips::top(menu->Label5(5)), 7020);
+    auto* exit = menu->control<PictureButton>(QStringLiteral("Command1"));
+    EXPECT_EQ((QList<int>{twips::left(exit), twips::top(exit), twips::width(exit), twips::height(exit)}),
+              (QList<int>{90, 7950, 1785, 495}));
+    EXPECT_FALSE(exit->picture().isNull());
+    EXPECT_EQ(menu->backColour(), QColor(49, 135, 215));
+    EXPECT_FALSE(menu->backgroundPicture().isNull());
+    EXPECT_FALSE(menu->control<ImageBox>(QStringLiteral("Image2"))->picture().isNull());
+}
+
+TEST_F(MenuTest, HighlightFollowsThePointerUntilItCrossesTheBackground) {
+    Label* duality = menu->Label5(0);
+    moveTo(duality);
+    EXPECT_TRUE(duality->isOpaque());
+    for (const char* name : {"Label6", "Image2", "Command1", "Label4"}) {
+        moveTo(menu->control(QString::fromLatin1(name)));
+        EXPECT_TRUE(duality->isOpaque()) << "moving over " << name << " keeps the highlight";
+    }
+    moveTo(menu->Label1());
+    EXPECT_TRUE(menu->Label1()->isOpaque());
+    moveTo(menu->Label5(2));
+    EXPECT_TRUE(menu->Label5(2)->isOpaque());
+
+    moveToTwips(6000, 2520 + 495 + 100);  // the strip between two entries
+    for (Label* e : entries()) EXPECT_FALSE(e->isOpaque()) << e->caption().toStdString();
+    EXPECT_FALSE(menu->Label1()->isOpaque());
+
+    moveTo(menu->Label5(1));  // a disabled entry takes no highlight
+    EXPECT_FALSE(menu->Label5(1)->isOpaque());
+}
+
+TEST_F(MenuTest, DualityShowsItsScreenBeforeTheMenuGoes) {
+    registry().registerScreen(QStringLiteral("duality"), [] { return new Activity(QStringLiteral("duality")); });
+    QTest::mouseClick(menu->Label5(0), Qt::LeftButton);
+    EXPECT_TRUE(Activity::menuWasLoaded);
+    EXPECT_TRUE(registry().isLoaded(QStringLiteral("duality")));
+    EXPECT_FALSE(registry().isLoaded(QStringLiteral("intro0")));
+}
+
+TEST_F(MenuTest, TheVoyageOpensTheHamiltonScreenAndDisabledEntriesDoNothing) {
+    registry().registerScreen(QStringLiteral("hamilton"), [] { return new Activity(QStringLiteral("hamilton")); });
+    QTest::mouseClick(menu->Label5(1), Qt::LeftButton);
+    QTest::mouseClick(menu->Label2(3), Qt::LeftButton);
+    EXPECT_TRUE(registry().isLoaded(QStringLiteral("intro0")));
+    QTest::mouseClick(menu->Label5(2), Qt::LeftButton);
+    EXPECT_TRUE(registry().isLoaded(QStringLiteral("hamilton")));
+    EXPECT_FALSE(registry().isLoaded(QStringLiteral("intro0")));
+}
+
+TEST_F(MenuTest, TheWebAddressOpensThroughTheShellAndTheMenuStays) {
+    QList<QUrl> opened;
+    shell::setOpenHandler([&](const QUrl& url) {
+        opened << url;
+        return false;  // no browser: the menu carries on all the same
+    });
+    QTest::mouseClick(menu->Label6(), Qt::LeftButton);
+    ASSERT_EQ(opened.size(), 1);
+    EXPECT_EQ(opened[0], QUrl(intro0::publisherAddress()));
+    EXPECT_TRUE(registry().isLoaded(QStringLiteral("intro0")));
+    EXPECT_TRUE(menu->isVisible());
+    EXPECT_EQ(menu->Label6()->caption(), QStringLiteral("quorvane.example.org"));
+}
+
+TEST_F(MenuTest, EveryTextFitsItsBox) {
+    for (Label* e : entries()) EXPECT_TRUE(e->captionFits()) << e->caption().toStdString();
+    for (Label* l : {menu->Label1(), menu->Label6(), menu->control<Label>(QStringLiteral("Label4"))})
+        EXPECT_TRUE(l->captionFits()) << l->caption().toStdString();
+}
+
+TEST_F(MenuTest, MissingPicturesLeaveAWorkingMenu) {
+    registry().unload(QStringLiteral("intro0"));
+    flushDeletes();
+    PictureFiles::setSearchFolders({path(QStringLiteral("nowhere"))});
+    menu = static_cast<intro0*>(registry().show(QStringLiteral("intro0")));
+    EXPECT_TRUE(menu->backgroundPicture().isNull());
+    EXPECT_EQ(menu->control<PictureButton>(QStringLiteral("Command1"))->text(), QStringLiteral("Exit"));
+    EXPECT_TRUE(menu->Label5(0)->isEnabled());
+    for (const char* name : {"newrec0\\newr0039.gif", "Images\\logo2.jpg", "Images\\exit.jpg"})
+        EXPECT_TRUE(PictureFiles::reportedFailures().contains(QString::fromLatin1(name))) << name;
+}
+
+}  // namespace

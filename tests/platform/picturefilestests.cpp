@@ -1,0 +1,60 @@
+// Picture names as the screens write them, with backslashes and in any case,
+// must reach the files on a case-sensitive file system.
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include "fixturepictures.h"
+#include "picturefiles.h"
+
+namespace {
+
+class PictureFilesTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(first.isValid() && second.isValid());
+        PictureFiles::clearReportedFailures();
+        PictureFiles::setSearchFolders({first.path(), second.path()});
+    }
+    void TearDown() override { PictureFiles::setSearchFolders({}); }
+    QTemporaryDir first, second;
+};
+
+TEST_F(PictureFilesTest, BackslashNamesInEitherCaseReachOneFolder) {
+    ASSERT_TRUE(fixtures::writeJpeg(first.filePath(QStringLiteral("Images/exit.jpg")), 10, 10, Qt::red));
+    ASSERT_TRUE(fixtures::writeJpeg(first.filePath(QStringLiteral("Images/check.jpg")), 10, 10, Qt::red));
+    ASSERT_TRUE(fixtures::writeGif(first.filePath(QStringLiteral("recip1/reci0007.gif")), 4, 4, 7));
+
+    EXPECT_EQ(PictureFiles::resolve(QStringLiteral("Images\\exit.jpg")), first.filePath(QStringLiteral("Images/exit.jpg")));
+    EXPECT_EQ(PictureFiles::resolve(QStringLiteral("images\\check.jpg")), first.filePath(QStringLiteral("Images/check.jpg")));
+    EXPECT_EQ(PictureFiles::resolve(QStringLiteral("IMAGES\\EXIT.JPG")), first.filePath(QStringLiteral("Images/exit.jpg")));
+    EXPECT_EQ(fixtures::frameOf(PictureFiles::load(QStringLiteral("RECIP1\\Reci0007.GIF"))), 7);
+    EXPECT_TRUE(PictureFiles::reportedFailures().isEmpty());
+}
+
+TEST_F(PictureFilesTest, EarlierFoldersWinAndLaterOnesFillIn) {
+    ASSERT_TRUE(fixtures::writeGif(first.filePath(QStringLiteral("dualsm/dual0000.gif")), 4, 4, 1));
+    ASSERT_TRUE(fixtures::writeGif(second.filePath(QStringLiteral("dualsm/dual0000.gif")), 4, 4, 2));
+    ASSERT_TRUE(fixtures::writeGif(second.filePath(QStringLiteral("dualsm/dual0001.gif")), 4, 4, 3));
+    EXPECT_EQ(fixtures::frameOf(PictureFiles::load(QStringLiteral("dualsm\\dual0000.gif"))), 1);
+    EXPECT_EQ(fixtures::frameOf(PictureFiles::load(QStringLiteral("dualsm\\dual0001.gif"))), 3);
+}
+
+TEST_F(PictureFilesTest, MissingDamagedAndEscapingNamesGiveNoPictureAndOneReportEach) {
+    QDir(first.path()).mkpath(QStringLiteral("Images"));
+    QFile damaged(first.filePath(QStringLiteral("Images/next.jpg")));
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+    damaged.write("not a picture at all");
+    damaged.close();
+
+    const QString names[] = {QStringLiteral("Images\\nothere.jpg"), QStringLiteral("Images\\next.jpg"),
+                             QStringLiteral("..\\..\\etc\\passwd"), QString()};
+    for (const QString& name : names) {
+        EXPECT_TRUE(PictureFiles::load(name).isNull()) << name.toStdString();
+        EXPECT_TRUE(PictureFiles::load(name).isNull()) << name.toStdString();
+    }
+    EXPECT_EQ(PictureFiles::reportedFailures().size(), 4) << "each name reported once, however often it fails";
+}
+
+}  // namespace

@@ -1,0 +1,169 @@
+// Screens, their registry and the controls they stand on: loading on first
+// touch, unloading, name look-up, twips geometry, mouse routing and lines.
+#include <QCoreApplication>
+#include <QTest>
+#include <QTimer>
+#include <QWindow>
+
+#include <gtest/gtest.h>
+
+#include "controlarray.h"
+#include "label.h"
+#include "linecontrol.h"
+#include "screen.h"
+#include "screenregistry.h"
+#include "twips.h"
+
+namespace {
+
+// A screen that counts its loads and what reaches its surface.
+class ProbeScreen : public Screen {
+public:
+    ProbeScreen() : Screen(QStringLiteral("probe")) {
+        label = new Label(this, QStringLiteral("Label4"));
+        label->setCaption(QStringLiteral("verdict"));
+        twips::setGeometry(label, 1500, 1500, 3000, 1500);
+        timer = new QTimer(this);
+        timer->setObjectName(QStringLiteral("Timer1"));
+        connect(this, &Screen::surfacePressed, this, [this](Qt::MouseButton, Qt::KeyboardModifiers, QPointF at) {
+            presses.push_back(at);
+        });
+        setClientSizeTwips(12000, 9000);
+    }
+    void onLoad() override {
+        ++loads;
+        timer->start(10);
+    }
+    Label* label;
+    QTimer* timer;
+    int loads = 0;
+    std::vector<QPointF> presses;
+};
+
+void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+TEST(ScreenRegistry, LoadsOnFirstTouchAndAfreshAfterUnloading) {
+    ScreenRegistry& registry = ScreenRegistry::instance();
+    registry.registerScreen(QStringLiteral("probe"), [] { return new ProbeScreen; });
+    EXPECT_FALSE(registry.isLoaded(QStringLiteral("probe")));
+    EXPECT_EQ(registry.get(QStringLiteral("nosuchscreen")), nullptr);
+
+    auto* first = static_cast<ProbeScreen*>(registry.get(QStringLiteral("PROBE")));
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(first->loads, 1);
+    EXPECT_EQ(registry.get(QStringLiteral("probe")), first) << "a second touch must not load again";
+    EXPECT_FALSE(first->isVisible()) << "touching loads but does not show";
+    registry.show(QStringLiteral("probe"));
+    EXPECT_TRUE(first->isVisible());
+
+    QPointer<QTimer> timer = first->timer;
+    QPointer<Screen> gone = first;
+    registry.unload(QStringLiteral("probe"));
+    EXPECT_FALSE(timer->isActive()) << "unloading stops the screen's timers at once";
+    EXPECT_FALSE(registry.isLoaded(QStringLiteral("probe")));
+    flushDeletes();
+    EXPECT_TRUE(gone.isNull());
+    EXPECT_TRUE(timer.isNull());
+
+    auto* second = static_cast<ProbeScreen*>(registry.get(QStringLiteral("probe")));
+    EXPECT_EQ(second->loads, 1);
+    EXPECT_EQ(registry.loadCount(QStringLiteral("probe")), 2);
+    registry.unload(QStringLiteral("probe"));
+    registry.unload(QStringLiteral("probe"));  // unloading what is not loaded does nothing
+    flushDeletes();
+}
+
+TEST(Screen, FindsControlsWhateverTheirCaseAndArrayElementsByIndex) {
+    ProbeScreen screen;
+    EXPECT_EQ(screen.control(QStringLiteral("label4")), screen.label);
+    EXPECT_EQ(screen.control<Label>(QStringLiteral("LABEL4")), screen.label);
+    EXPECT_EQ(screen.control(QStringLiteral("cmdgo")), nullptr);
+
+    auto* element0 = new Label(&screen, QStringLiteral("Label5"), 0);
+    element0->setCaption(QStringLiteral("Duality"));
+    element0->setFontPoints(QStringLiteral("Tahoma"), 18, true);
+    twips::setGeometry(element0, 6180, 2520, 5115, 495);
+    ControlArray<Label> entries(element0);
+    Label* third = entries.load(3);
+    EXPECT_EQ(entries.load(3), third) << "loading an existing element keeps it";
+    EXPECT_EQ(screen.control(QStringLiteral("label5"), 3), third);
+    EXPECT_EQ(screen.control(QStringLiteral("label5")), element0);
+    EXPECT_EQ(third->caption(), QStringLiteral("Duality"));
+    EXPECT_EQ(third->font(), element0->font());
+    EXPECT_EQ(twips::width(third), 5115);
+    EXPECT_FALSE(third->isVisibleTo(&screen)) << "new elements start hidden";
+    EXPECT_EQ(entries(2), nullptr);
+}
+
+TEST(Twips, ValuesReadBackAsSetAndNeighboursTouchOnScreen) {
+    QWidget parent;
+    QWidget a(&parent), b(&parent);
+    // 305 twips is not a whole number of pixels; a row of them must not drift.
+    twips::setGeometry(&a, 5010, 285, 240, 240);
+    twips::setGeometry(&b, twips::left(&a) + 305 * 15, 285, 240, 240);
+    EXPECT_EQ(twips::left(&b), 5010 + 305 * 15);
+    EXPECT_EQ(b.x(), twips::toPixels(5010 + 305 * 15));
+    twips::setTop(&a, -90);
+    EXPECT_EQ(twips::top(&a), -90);
+    EXPECT_EQ(a.y(), -6);
+
+    QWidget upper(&parent), lower(&parent);
+    twips::setGeometry(&lower, 10050, 7950, 1785, 495);
+    twips::setGeometry(&upper, 10050, 7950 - 495, 1785, 495);
+    EXPECT_EQ(upper.geometry().bottom() + 1, lower.geometry().top()) << "stacked buttons leave no gap";
+    EXPECT_EQ(twips::pointsToPixels(15.75), 21);
+    EXPECT_EQ(twips::pointsToPixels(27.75), 37);
+}
+
+TEST(Screen, VisibleLabelsTakeThePressesOverThemAndHiddenOrDisabledOnesDoNot) {
+    ProbeScreen screen;
+    screen.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&screen));
+    const QPoint overLabel(150, 150);  // inside the label's 100..300 x 100..200 pixels
+    // Pressed through the window, so the press lands on whatever lies under it.
+    QWindow* window = screen.windowHandle();
+
+    QTest::mousePress(window, Qt::LeftButton, {}, overLabel);
+    QTest::mouseRelease(window, Qt::LeftButton, {}, overLabel);
+    EXPECT_TRUE(screen.presses.empty());
+
+    screen.label->setEnabled(false);
+    QTest::mousePress(window, Qt::LeftButton, {}, overLabel);
+    QTest::mouseRelease(window, Qt::LeftButton, {}, overLabel);
+    ASSERT_EQ(screen.presses.size(), 1u);
+    EXPECT_EQ(screen.presses[0], QPointF(2250, 2250)) << "the surface hears of presses in twips";
+
+    screen.label->setEnabled(true);
+    screen.label->hide();
+    QTest::mousePress(window, Qt::RightButton, Qt::ShiftModifier, overLabel);
+    QTest::mouseRelease(window, Qt::RightButton, Qt::ShiftModifier, overLabel);
+    EXPECT_EQ(screen.presses.size(), 2u);
+}
+
+TEST(Screen, LinesKeepAStackingOrderAndCopiesStartHidden) {
+    ProbeScreen screen;
+    LineControl* line0 = screen.addLine(QStringLiteral("Line1"), 0);
+    line0->setColour(Qt::red);
+    line0->setWidthPixels(3);
+    line0->setVisible(false);
+    ControlArray<LineControl> lines(line0);
+    for (int k = 1; k <= 3; ++k) lines.load(k);
+    EXPECT_EQ(lines(2)->colour(), QColor(Qt::red));
+    EXPECT_EQ(lines(2)->widthPixels(), 3);
+    EXPECT_FALSE(lines(2)->isVisible());
+    EXPECT_EQ(screen.line(QStringLiteral("line1"), 3), lines(3));
+
+    lines(1)->toFront();
+    lines(2)->toBack();
+    const std::vector<LineControl*> expected{lines(2), lines(0), lines(3), lines(1)};
+    EXPECT_EQ(screen.lineStack(), expected);
+
+    lines(1)->setPoints(3777, 7820, 6422, 7820);
+    lines(1)->setVisible(true);
+    screen.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&screen));
+    const QImage shot = screen.grab().toImage();
+    EXPECT_EQ(shot.pixelColor(350, 521), QColor(Qt::red)) << "the line is drawn on the surface in pixels";
+}
+
+}  // namespace

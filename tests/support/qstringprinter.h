@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QString>
+
+#include <ostream>
+
+// Lets test failures print QStrings as text.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }

@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# Sets up a Debian 12 machine for Quorvane 2 and builds it, then starts the
+# program ("run") or runs every test, normal and sanitized ("test").
+set -euo pipefail
+
+action=${1:-run}
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+jobs=$(nproc 2>/dev/null || echo 2)
+
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgif-dev libimagequant-dev
+          libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth x11-utils
+          fonts-liberation fonts-wine fonts-dejavu-core)
+
+install_missing() {
+    local missing=() p
+    for p in "${packages[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+    done
+    ((${#missing[@]})) || return 0
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    echo "Installing: ${missing[*]}"
+    "${sudo[@]}" apt-get -o DPkg::Lock::Timeout=600 update -qq
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq -o DPkg::Lock::Timeout=600 \
+        --no-install-recommends "${missing[@]}"
+}
+
+build() {  # build <folder> [cmake options...]
+    local dir=$1
+    shift
+    cmake -S "$root" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" > /dev/null
+    cmake --build "$dir" -j "$jobs"
+}
+
+private_runtime_dir() {
+    if [ -z "${XDG_RUNTIME_DIR:-}" ] || [ ! -w "${XDG_RUNTIME_DIR}" ]; then
+        XDG_RUNTIME_DIR=$(mktemp -d /tmp/quorvane-runtime.XXXXXX)
+        chmod 700 "$XDG_RUNTIME_DIR"
+        export XDG_RUNTIME_DIR
+    fi
+}
+
+install_missing
+private_runtime_dir
+case "$action" in
+    run)
+        build "$root/build"
+        if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+            echo "No display to show the program on (DISPLAY is not set)." >&2
+            exit 1
+        fi
+        cd "$root/build/run"
+        exec ./quorvane
+        ;;
+    test)
+        build "$root/build"
+        ctest --test-dir "$root/build" --output-on-failure -j "$jobs"
+        # The same tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
+        build "$root/build-sanitize" -DQUORVANE_SANITIZE=ON
+        ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+            ctest --test-dir "$root/build-sanitize" --output-on-failure -j "$jobs"
+        ;;
+    *)
+        echo "usage: $0 run|test" >&2
+        exit 2
+        ;;
+esac
