@@ -3,6 +3,7 @@
 
 #include "application.h"
 #include "appscreens.h"
+#include "dualityscreens.h"
 #include "screenregistry.h"
 
 int main(int argc, char** argv) {
@@ -10,6 +11,7 @@ int main(int argc, char** argv) {
     app.setQuitOnLastWindowClosed(false);
     application::initialise(app);
     registerAppScreens();
+    registerDualityScreens();
     screens::show(QStringLiteral("Titlefrm"));
     return app.exec();
 }

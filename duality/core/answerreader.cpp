@@ -1,0 +1,157 @@
+#include "answerreader.h"
+
+#include <charconv>
+#include <cstdint>
+#include <limits>
+#include <string>
+#include <type_traits>
+
+namespace {
+
+// More significant digits than a double can tell apart; the rest of a longer
+// mantissa only shifts the decimal exponent.
+constexpr std::size_t kMaxSignificantDigits = 800;
+// Beyond this an exponent means overflow or underflow whatever the mantissa.
+constexpr std::int64_t kExponentLimit = 1'000'000'000;
+// Decimal magnitudes past these are certainly outside the range of a double.
+constexpr std::int64_t kOverflowMagnitude = 400;
+constexpr std::int64_t kUnderflowMagnitude = -400;
+
+constexpr int kEnd = -1;
+constexpr int kNotAscii = -2;
+
+// Walks a text one code unit at a time, passing over the blanks that may
+// stand anywhere in a number.
+template <class Char>
+class Cursor {
+public:
+    Cursor(const Char* begin, const Char* end) : m_p(begin), m_end(end) {}
+
+    // The next character that is not a blank, tab or line feed; kEnd at the
+    // end of the text, kNotAscii for anything outside ASCII.
+    int peek() {
+        while (m_p != m_end && (*m_p == ' ' || *m_p == '\t' || *m_p == '\n')) ++m_p;
+        if (m_p == m_end) return kEnd;
+        const auto unit = static_cast<std::make_unsigned_t<Char>>(*m_p);
+        return unit < 0x80 ? static_cast<int>(unit) : kNotAscii;
+    }
+    void advance() { ++m_p; }
+
+private:
+    const Char* m_p;
+    const Char* m_end;
+};
+
+int digitValue(int c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return 99;
+}
+
+bool isDecimalDigit(int c) { return c >= '0' && c <= '9'; }
+
+// Hexadecimal and octal numbers are whole numbers of any length, never
+// negative: "&HFFFF" is 65535, the number a pupil writing it means.
+template <class Char>
+double readBased(Cursor<Char>& in) {
+    int base = 0;
+    const int letter = in.peek();
+    if (letter == 'h' || letter == 'H')
+        base = 16;
+    else if (letter == 'o' || letter == 'O')
+        base = 8;
+    else
+        return 0.0;
+    in.advance();
+    double value = 0.0;
+    for (int d = digitValue(in.peek()); d < base; d = digitValue(in.peek())) {
+        value = value * base + d;
+        in.advance();
+    }
+    return value;
+}
+
+double fromDecimal(const std::string& digits, std::int64_t exponent) {
+    if (digits.empty()) return 0.0;
+    const std::int64_t magnitude = static_cast<std::int64_t>(digits.size()) + exponent;
+    // A value such as 1e400 is not a number the pupil could mean; it reads as
+    // infinity, which is never close enough to an answer to count as right.
+    if (magnitude > kOverflowMagnitude) return std::numeric_limits<double>::infinity();
+    if (magnitude < kUnderflowMagnitude) return 0.0;
+    const std::string text = digits + 'e' + std::to_string(exponent);
+    double value = 0.0;
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (result.ec == std::errc::result_out_of_range)
+        return magnitude > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+    return value;
+}
+
+template <class Char>
+double read(const Char* begin, const Char* end) {
+    Cursor<Char> in(begin, end);
+    int c = in.peek();
+    if (c == '&') {
+        in.advance();
+        return readBased(in);
+    }
+    // A sign may be followed by blanks like any other part ("- 5" is -5), but
+    // not by a second sign or an ampersand.
+    bool negative = false;
+    if (c == '+' || c == '-') {
+        negative = c == '-';
+        in.advance();
+    }
+
+    // The mantissa as significant digits without leading zeros, and the power
+    // of ten that scales them to the value typed.
+    std::string digits;
+    std::int64_t scale = 0;
+    bool anyDigit = false;
+    bool afterPoint = false;
+    for (c = in.peek();; c = in.peek()) {
+        if (isDecimalDigit(c)) {
+            anyDigit = true;
+            const bool leadingZero = digits.empty() && c == '0';
+            const bool kept = !leadingZero && digits.size() < kMaxSignificantDigits;
+            if (kept) digits.push_back(static_cast<char>(c));
+            if (afterPoint && (kept || leadingZero)) --scale;
+            if (!afterPoint && !kept && !leadingZero) ++scale;
+        } else if (c == '.' && !afterPoint) {
+            afterPoint = true;
+        } else {
+            break;
+        }
+        in.advance();
+    }
+    if (!anyDigit) return 0.0;
+
+    // An exponent letter without digits after it adds nothing: "12e" is 12.
+    std::int64_t exponent = 0;
+    if (c == 'e' || c == 'E' || c == 'd' || c == 'D') {
+        in.advance();
+        bool exponentNegative = false;
+        c = in.peek();
+        if (c == '+' || c == '-') {
+            exponentNegative = c == '-';
+            in.advance();
+        }
+        for (c = in.peek(); isDecimalDigit(c); c = in.peek()) {
+            if (exponent < kExponentLimit) exponent = exponent * 10 + (c - '0');
+            in.advance();
+        }
+        if (exponentNegative) exponent = -exponent;
+    }
+    const double value = fromDecimal(digits, scale + exponent);
+    return negative ? -value : value;
+}
+
+}  // namespace
+
+double AnswerReader::leadingNumber(std::string_view utf8) {
+    return read(utf8.data(), utf8.data() + utf8.size());
+}
+
+double AnswerReader::leadingNumber(std::u16string_view utf16) {
+    return read(utf16.data(), utf16.data() + utf16.size());
+}

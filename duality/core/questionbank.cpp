@@ -1,0 +1,67 @@
+#include "questionbank.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "module1.h"
+
+namespace {
+
+constexpr const char* kNewr = "newrsm\\newr00";
+constexpr const char* kReci = "recip1\\reci00";
+constexpr const char* kDual = "dualsm\\dual00";
+
+// The octahedron and cube questions play the small reciprocal sequence,
+// which has no full-screen version, so they hide the label.
+const std::array<DualityQuestion, QuestionBank::kCount> kQuestions = {{
+    {"How many faces does the polyhedron have that is dual to the tetrahedron?", 4, kNewr, 40,
+     true},
+    {"How many faces does the polyhedron have that is dual to the octahedron?", 6, kReci, 25,
+     false},
+    {"How many faces does the polyhedron have that is dual to the icosahedron?", 12, kDual, 20,
+     true},
+    {"How many faces does the polyhedron have that is dual to the dodecahedron?", 20, kDual, 20,
+     true},
+    {"How many faces does the polyhedron have that is dual to the cube?", 8, kReci, 25, false},
+    {"How many vertices does the polyhedron have that is dual to the tetrahedron?", 4, kNewr, 40,
+     true},
+    {"How many vertices does the polyhedron have that is dual to the octahedron?", 8, kReci, 25,
+     false},
+    {"How many vertices does the polyhedron have that is dual to the icosahedron?", 20, kDual, 20,
+     true},
+    {"How many vertices does the polyhedron have that is dual to the dodecahedron?", 12, kDual, 20,
+     true},
+    {"How many vertices does the polyhedron have that is dual to the cube?", 6, kReci, 25, false},
+    {"If a polyhedron has 30 edges, how many edges does its dual have?", 30, kDual, 20, true},
+}};
+
+}  // namespace
+
+const std::array<DualityQuestion, QuestionBank::kCount>& QuestionBank::questions() {
+    return kQuestions;
+}
+
+const DualityQuestion& QuestionBank::question(int index) {
+    return kQuestions.at(static_cast<std::size_t>(index));
+}
+
+int QuestionBank::pick(float r, std::optional<int> lastquestion) {
+    // A draw outside [0, 1) from a faulty source still lands on a real question.
+    int q = static_cast<int>(std::floor(static_cast<float>(kCount) * r));
+    q = std::clamp(q, 0, kCount - 1);
+    const int last = lastquestion.value_or(0);
+    if (q == last) q = (last + 1) % kCount;
+    return q;
+}
+
+int QuestionBank::choose(float r) {
+    const int q = pick(r, Module1::lastquestion);
+    Module1::lastquestion = q;
+    const DualityQuestion& entry = question(q);
+    Module1::smallseq = entry.smallseq;
+    Module1::picext = kFrameExtension;
+    Module1::framecount = entry.framecount;
+    Module1::framenum = 0;
+    Module1::dualanswer = entry.answer;
+    return q;
+}

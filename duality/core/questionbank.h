@@ -1,0 +1,30 @@
+#pragma once
+
+#include <array>
+#include <optional>
+
+#include "dualityquestion.h"
+
+// The eleven Duality questions and the random choice between them. Choosing a
+// question also sets the program-wide animation and quiz variables of
+// Module1, so the screen only has to show what was chosen.
+class QuestionBank {
+public:
+    static constexpr int kCount = 11;
+    static constexpr const char* kFrameExtension = ".gif";
+    // Frame numbers of the Duality sequences get at least this many digits.
+    static constexpr int kFrameDigits = 2;
+
+    static const std::array<DualityQuestion, kCount>& questions();
+    static const DualityQuestion& question(int index);
+
+    // The index that a draw r in [0, 1) picks after the question last asked
+    // (none counts as 0): floor(11 r), moved on to the next index when it would
+    // repeat the last one. So the first question of a run is never index 0.
+    static int pick(float r, std::optional<int> lastquestion);
+
+    // Picks a question with r, remembers it in Module1::lastquestion and sets
+    // smallseq, picext, framecount, framenum and dualanswer for it. Returns
+    // the index chosen.
+    static int choose(float r);
+};

@@ -1,0 +1,211 @@
+#include "duality.h"
+
+#include <QCloseEvent>
+#include <QCursor>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QTimer>
+
+#include "answercheck.h"
+#include "imagebox.h"
+#include "label.h"
+#include "mediapanel.h"
+#include "module1.h"
+#include "picturebutton.h"
+#include "picturefiles.h"
+#include "questionbank.h"
+#include "random.h"
+#include "screenregistry.h"
+#include "standardlayout.h"
+#include "twips.h"
+
+namespace {
+
+const QColor kGreen(0, 255, 0);
+const QColor kYellow(255, 255, 0);
+const QColor kFullScreenBack(64, 64, 64);
+const QString kTahoma = QStringLiteral("Tahoma");
+constexpr double kTextPoints = 15.75;
+constexpr int kTextLeft = 120;
+constexpr int kTextWidth = 6495;
+constexpr int kCursorHotX = 12;
+constexpr int kCursorHotY = 1;
+
+// The run of blanks pushes the second sentence onto a line of its own.
+const QString kDualText = QStringLiteral(
+    "The points at the centres of the faces of a regular polyhedron are the vertices of another "
+    "regular polyhedron.                   Two polyhedra that are related in this way are "
+    "described as dual polyhedra.");
+const QString kEdgesText = QStringLiteral(
+    "The number of edges meeting at a vertex of a regular polygon is equal to the number of edges "
+    "in each of the faces of its dual. For instance, octahedra have four edges meeting at each "
+    "vertex and the dual of the octahedron is a cube whose faces are squares.");
+
+QImage loadFrame(int n) {
+    const std::string name =
+        Module1::frameName(Module1::smallseq, n, QuestionBank::kFrameDigits, Module1::picext);
+    return PictureFiles::load(QString::fromStdString(name));
+}
+
+}  // namespace
+
+Label* duality::makeText(const QString& name, const QString& caption, int top, int height) {
+    auto* label = new Label(this, name);
+    label->setCaption(caption);
+    label->setFontPoints(kTahoma, kTextPoints);
+    label->setForeColour(kGreen);
+    label->setWordWrap(true);
+    twips::setGeometry(label, kTextLeft, top, kTextWidth, height);
+    return label;
+}
+
+PictureButton* duality::makeButton(const QString& name, const QString& caption) {
+    // standardlayout gives the picture and the place; until then the caption shows.
+    return new PictureButton(this, name, caption);
+}
+
+duality::duality() : Screen(QStringLiteral("duality")) {
+    setWindowTitle(QStringLiteral("Duality"));
+
+    m_label2 = makeText(QStringLiteral("Label2"), kDualText, 120, 2055);
+    m_label5 = makeText(QStringLiteral("Label5"), kEdgesText, 2160, 2775);
+
+    m_label1 = new Label(this, QStringLiteral("Label1"));
+    m_label1->setCaption(QStringLiteral("Label1"));
+    m_label1->setFontPoints(kTahoma, 24);
+    m_label1->setForeColour(kYellow);
+    m_label1->setWordWrap(true);
+    twips::setGeometry(m_label1, 360, 5160, 6855, 2415);
+
+    m_text1 = new QLineEdit(this);
+    m_text1->setObjectName(QStringLiteral("Text1"));
+    QFont answerFont(kTahoma);
+    answerFont.setPixelSize(twips::pointsToPixels(48));
+    m_text1->setFont(answerFont);
+    m_text1->setAlignment(Qt::AlignCenter);
+    twips::setGeometry(m_text1, 7680, 5280, 1695, 1275);
+
+    m_label4 = new Label(this, QStringLiteral("Label4"));
+    m_label4->setCaption(QStringLiteral("Correct to two decimal places:"));
+    m_label4->setFontPoints(kTahoma, 36);
+    m_label4->setForeColour(kYellow);
+    m_label4->setAlignment(Qt::AlignCenter);
+    twips::setGeometry(m_label4, 2760, 7560, 6495, 1095);
+
+    m_image2 = new ImageBox(this, QStringLiteral("Image2"), true);
+    twips::setGeometry(m_image2, 6840, 240, 4860, 3660);
+
+    m_mmcontrol1 = new MediaPanel(this, QStringLiteral("MMControl1"));
+    twips::setGeometry(m_mmcontrol1, 7680, 3960, 1590, 330);
+
+    m_label3 = new Label(this, QStringLiteral("Label3"));
+    m_label3->setCaption(QStringLiteral("Full Screen"));
+    m_label3->setFontPoints(kTahoma, 11.25, true);
+    m_label3->setForeColour(kYellow);
+    m_label3->setBackColour(kFullScreenBack);
+    m_label3->setOpaque(true);
+    m_label3->setAlignment(Qt::AlignCenter);
+    m_label3->setEnabled(false);
+    twips::setGeometry(m_label3, 9360, 3960, 1455, 330);
+
+    m_timer1 = new QTimer(this);
+    m_timer1->setObjectName(QStringLiteral("Timer1"));
+    m_timer1->setInterval(kTickMs);
+    m_mmcontrol1->attach(m_timer1, m_image2, QuestionBank::kFrameDigits);
+
+    PictureButton* check = makeButton(QStringLiteral("Cmdcheckit"), QStringLiteral("Check"));
+    PictureButton* soln = makeButton(QStringLiteral("cmdsoln"), QStringLiteral("Answer"));
+    PictureButton* jotter = makeButton(QStringLiteral("cmdjotter"), QStringLiteral("Jotter"));
+    PictureButton* go = makeButton(QStringLiteral("cmdgo"), QStringLiteral("Next"));
+    PictureButton* exit = makeButton(QStringLiteral("cmdexit"), QStringLiteral("Exit"));
+
+    connect(m_timer1, &QTimer::timeout, this, &duality::timer1Tick);
+    connect(m_text1, &QLineEdit::returnPressed, this, &duality::cmdcheckitClick);
+    connect(check, &QAbstractButton::clicked, this, &duality::cmdcheckitClick);
+    connect(soln, &QAbstractButton::clicked, this, &duality::cmdsolnClick);
+    connect(jotter, &QAbstractButton::clicked, this, &duality::cmdjotterClick);
+    connect(go, &QAbstractButton::clicked, this, &duality::cmdgoClick);
+    connect(exit, &QAbstractButton::clicked, this, &duality::cmdexitClick);
+}
+
+void duality::setFullScreenPointer() {
+    const QImage picture = PictureFiles::load(QStringLiteral("Images\\fullscreen-cursor.png"));
+    if (picture.isNull())
+        m_label3->setCursor(Qt::PointingHandCursor);
+    else
+        m_label3->setCursor(QCursor(QPixmap::fromImage(picture), kCursorHotX, kCursorHotY));
+}
+
+void duality::onLoad() {
+    standardlayout(*this);
+    setFullScreenPointer();
+    Module1::framenum = 0;
+    calculate();
+    m_text1->setFocus();
+}
+
+void duality::calculate() {
+    m_label3->show();
+    m_label4->setCaption(QString());
+    m_text1->clear();
+
+    m_questions.clear();
+    for (const DualityQuestion& q : QuestionBank::questions())
+        m_questions.append(QString::fromUtf8(q.text));
+
+    Random::seedFromClock();
+    const int q = QuestionBank::choose(Random::next());
+    if (!QuestionBank::question(q).showsFullScreen) m_label3->hide();
+
+    // A first frame that cannot be read leaves the box empty rather than
+    // showing the previous question's animation.
+    m_image2->setPicture(loadFrame(0));
+    m_timer1->start();
+    m_label1->setCaption(m_questions.at(q));
+}
+
+void duality::timer1Tick() {
+    const int n = Module1::nextFrame(Module1::framenum.value_or(0), Module1::framecount);
+    Module1::framenum = n;
+    // A frame that cannot be read keeps the one before on show.
+    const QImage frame = loadFrame(n);
+    if (!frame.isNull()) m_image2->setPicture(frame);
+}
+
+void duality::cmdcheckitClick() {
+    const QString typed = m_text1->text();
+    const std::u16string_view text(reinterpret_cast<const char16_t*>(typed.utf16()),
+                                   static_cast<std::size_t>(typed.size()));
+    if (AnswerCheck::isRight(text, Module1::dualanswer)) {
+        m_label4->setCaption(QString::fromUtf8(AnswerCheck::kRightText));
+    } else {
+        m_label4->setCaption(QString::fromUtf8(AnswerCheck::kWrongText));
+        m_text1->clear();
+    }
+    m_label4->show();
+}
+
+void duality::cmdsolnClick() {
+    m_label4->setCaption(QString::fromStdString(AnswerCheck::answerText(Module1::dualanswer)));
+    m_label4->show();
+}
+
+void duality::cmdjotterClick() { screens::show(QStringLiteral("notepad")); }
+
+void duality::cmdgoClick() {
+    m_timer1->stop();
+    calculate();
+    m_text1->setFocus();
+}
+
+void duality::cmdexitClick() {
+    screens::unload(QStringLiteral("notepad"));
+    screens::show(QStringLiteral("intro0"));
+    screens::unload(objectName());
+}
+
+void duality::closeEvent(QCloseEvent* event) {
+    // Closing from the title bar leaves for the menu, as the exit button does.
+    event->ignore();
+    cmdexitClick();
+}

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QStringList>
+
+#include "screen.h"
+
+class ImageBox;
+class Label;
+class MediaPanel;
+class PictureButton;
+class QLineEdit;
+class QTimer;
+
+// The Duality activity: two texts on dual polyhedra, one question at a time
+// with an answer box and a result line, the question's looping animation with
+// its media panel, and the standard picture buttons (check, answer, Jotter,
+// next question, back to the menu).
+class duality : public Screen {
+    Q_OBJECT
+
+public:
+    static constexpr int kTickMs = 50;
+
+    duality();
+
+    void onLoad() override;
+
+    // Sets up a new question: a random one that differs from the last asked,
+    // its animation from frame 0 with the timer running, and an empty answer box.
+    void calculate();
+
+    // The question texts as calculate last filled them, index for index.
+    const QStringList& questions() const { return m_questions; }
+
+    Label* Label1() const { return m_label1; }
+    Label* Label3() const { return m_label3; }
+    Label* Label4() const { return m_label4; }
+    QLineEdit* Text1() const { return m_text1; }
+    ImageBox* Image2() const { return m_image2; }
+    QTimer* Timer1() const { return m_timer1; }
+    MediaPanel* MMControl1() const { return m_mmcontrol1; }
+
+    void timer1Tick();
+    void cmdcheckitClick();
+    void cmdsolnClick();
+    void cmdjotterClick();
+    void cmdgoClick();
+    void cmdexitClick();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    Label* makeText(const QString& name, const QString& caption, int top, int height);
+    PictureButton* makeButton(const QString& name, const QString& caption);
+    void setFullScreenPointer();
+
+    QStringList m_questions;
+    Label* m_label1;
+    Label* m_label2;
+    Label* m_label3;
+    Label* m_label4;
+    Label* m_label5;
+    QLineEdit* m_text1;
+    ImageBox* m_image2;
+    MediaPanel* m_mmcontrol1;
+    QTimer* m_timer1;
+};

@@ -1,0 +1,4 @@
+#pragma once
+
+// Makes the Duality screen known to the screen registry as "duality".
+void registerDualityScreens();
