@@ -1,0 +1,7 @@
+#include "clueframes.h"
+
+#include "module1.h"
+
+std::string ClueFrames::name(const std::string& prefix, int n, const std::string& extension) {
+    return Module1::frameName(prefix, n, kDigits, extension);
+}

@@ -1,0 +1,245 @@
+#include "hamilton.h"
+
+#include <QCloseEvent>
+#include <QTimer>
+
+#include "circuitcheck.h"
+#include "clueframes.h"
+#include "edgepicker.h"
+#include "imagebox.h"
+#include "label.h"
+#include "mediapanel.h"
+#include "module1.h"
+#include "picturebutton.h"
+#include "picturefiles.h"
+#include "random.h"
+#include "screenregistry.h"
+#include "solutioncircuits.h"
+#include "standardlayout.h"
+#include "twips.h"
+
+namespace {
+
+const QColor kYellow(255, 255, 0);
+const QColor kBlue(0, 0, 255);
+const QColor kUnmarked(255, 0, 0);
+const QColor kMarked(255, 255, 0);
+const QString kTahoma = QStringLiteral("Tahoma");
+constexpr int kLineWidth = 3;
+constexpr int kMarkedState = 1;
+constexpr int kUnmarkedState = 0;
+
+Label* makeText(QWidget* parent, const QString& name, const QString& caption, int left, int top,
+                int width, int height) {
+    auto* label = new Label(parent, name);
+    label->setCaption(caption);
+    label->setForeColour(kYellow);
+    label->setFontPoints(kTahoma, 14.25);
+    label->setWordWrap(true);
+    twips::setGeometry(label, left, top, width, height);
+    return label;
+}
+
+}  // namespace
+
+hamilton::hamilton() : Screen(QStringLiteral("hamilton")) {
+    setWindowTitle(QStringLiteral("Hamilton's Voyage Around the World"));
+
+    m_label1 = makeText(
+        this, QStringLiteral("Label1"),
+        QStringLiteral(
+            "The famous 19th century mathematician William Hamilton invented a game called 'A "
+            "Voyage Around the World'. The game is played on a dodecahedron whose vertices have "
+            "each been given the name of a city. To win the game a player must start at a city "
+            "and travel along the edges of the dodecahedron to visit each of the other cities on "
+            "the dodecahedron once and return to the starting city, without travelling along any "
+            "edge more than once. Such a route is called a Hamiltonian circuit."),
+        120, 120, 6615, 3615);
+    m_label3 =
+        makeText(this, QStringLiteral("Label3"),
+                 QStringLiteral("Find a Hamiltonian circuit on the dodecahedral graph shown here. "
+                                "Click the centre of each edge to change its colour."),
+                 120, 5280, 2775, 2415);
+
+    m_label2 = new Label(this, QStringLiteral("Label2"));
+    m_label2->setCaption(QStringLiteral("Show Clue"));
+    m_label2->setForeColour(kYellow);
+    m_label2->setBackColour(kBlue);
+    m_label2->setOpaque(true);
+    m_label2->setAlignment(Qt::AlignCenter);
+    m_label2->setFontPoints(kTahoma, 18, true);
+    m_label2->setCursor(Qt::PointingHandCursor);
+    twips::setGeometry(m_label2, 7800, 1440, 2955, 495);
+
+    m_label4 = new Label(this, QStringLiteral("Label4"));
+    m_label4->setForeColour(kYellow);
+    m_label4->setAlignment(Qt::AlignCenter);
+    m_label4->setFontPoints(kTahoma, 27.75);
+    twips::setGeometry(m_label4, 2760, 7800, 6495, 1095);
+    m_label4->hide();
+
+    m_image2 = new ImageBox(this, QStringLiteral("Image2"), true);
+    twips::setGeometry(m_image2, 6840, 240, 4860, 3660);
+    m_image2->hide();
+
+    m_cmdexit = new PictureButton(this, QStringLiteral("cmdexit"), QStringLiteral("Exit"));
+    twips::setGeometry(m_cmdexit, 10080, 4800, 1650, 500);
+    m_cmdcheckit = new PictureButton(this, QStringLiteral("Cmdcheckit"), QStringLiteral("Check"));
+    twips::setGeometry(m_cmdcheckit, 10080, 5760, 1650, 500);
+    m_cmdsoln = new PictureButton(this, QStringLiteral("cmdsoln"), QStringLiteral("Answer"));
+    twips::setGeometry(m_cmdsoln, 10080, 7920, 1650, 500);
+
+    m_timer1 = new QTimer(this);
+    m_timer1->setObjectName(QStringLiteral("Timer1"));
+    m_timer1->setInterval(ClueFrames::kTickMs);
+    m_timer2 = new QTimer(this);
+    m_timer2->setObjectName(QStringLiteral("Timer2"));
+    m_timer2->setInterval(kVerdictMs);
+
+    m_mmcontrol1 = new MediaPanel(this, QStringLiteral("MMControl1"));
+    twips::setGeometry(m_mmcontrol1, 8520, 3960, 1590, 330);
+    m_mmcontrol1->attach(m_timer1, m_image2, ClueFrames::kDigits);
+    m_mmcontrol1->hide();
+
+    LineControl* template0 = addLine(QStringLiteral("Line1"), 0);
+    template0->setColour(kUnmarked);
+    template0->setWidthPixels(kLineWidth);
+    template0->setVisible(false);
+    m_line1 = ControlArray<LineControl>(template0);
+
+    connect(m_timer1, &QTimer::timeout, this, &hamilton::timer1Tick);
+    connect(m_timer2, &QTimer::timeout, this, &hamilton::timer2Tick);
+    connect(m_cmdexit, &QAbstractButton::clicked, this, &hamilton::cmdexitClick);
+    connect(m_cmdcheckit, &QAbstractButton::clicked, this, &hamilton::cmdcheckitClick);
+    connect(m_cmdsoln, &QAbstractButton::clicked, this, &hamilton::cmdsolnClick);
+    connect(m_label2, &Label::clicked, this, &hamilton::label2Click);
+    // Any button and any shift keys mark alike.
+    connect(this, &Screen::surfacePressed, this,
+            [this](Qt::MouseButton, Qt::KeyboardModifiers, QPointF at) { surfacePress(at); });
+}
+
+void hamilton::onLoad() {
+    standardlayout(*this);
+    Module1::framenum = 0;
+    Module1::smallseq = ClueFrames::kPrefix;
+    Module1::picext = ClueFrames::kExtension;
+    Module1::framecount = ClueFrames::kFrameCount;
+    showFrame(0);
+    m_timer1->start();
+    for (int k = 1; k < DodecahedralGraph::kEdges; ++k) m_line1.load(k);
+    drawlines();
+}
+
+void hamilton::drawlines() {
+    for (int v = 0; v < DodecahedralGraph::kVertices; ++v) {
+        const auto position = DodecahedralGraph::vertex(v);
+        m_vertx[v] = position.x;
+        m_verty[v] = position.y;
+    }
+    for (int k = 0; k < DodecahedralGraph::kEdges; ++k) {
+        const auto edge = DodecahedralGraph::edge(k);
+        LineControl* line = m_line1(k);
+        line->setPoints(static_cast<float>(m_vertx[edge.from]),
+                        static_cast<float>(m_verty[edge.from]),
+                        static_cast<float>(m_vertx[edge.to]), static_cast<float>(m_verty[edge.to]));
+        line->setVisible(true);
+    }
+    // The midpoints come from the lines as they now stand, so picking matches the drawing.
+    for (int k = 0; k < DodecahedralGraph::kEdges; ++k) {
+        const LineControl* line = m_line1(k);
+        m_edgestate[k] = kUnmarkedState;
+        m_midx[k] = DodecahedralGraph::midpoint(line->x1(), line->x2());
+        m_midy[k] = DodecahedralGraph::midpoint(line->y1(), line->y2());
+    }
+}
+
+void hamilton::mark(int k) {
+    m_edgestate[k] = kMarkedState;
+    m_line1(k)->setColour(kMarked);
+    m_line1(k)->toFront();
+}
+
+void hamilton::unmark(int k) {
+    m_edgestate[k] = kUnmarkedState;
+    m_line1(k)->setColour(kUnmarked);
+    m_line1(k)->toBack();
+}
+
+void hamilton::surfacePress(QPointF at) {
+    const auto picked = EdgePicker::pickedEdges(m_midx, m_midy, static_cast<float>(at.x()),
+                                                static_cast<float>(at.y()));
+    for (int k : picked) {
+        if (m_edgestate[k] == kUnmarkedState)
+            mark(k);
+        else
+            unmark(k);
+    }
+}
+
+void hamilton::cmdcheckitClick() {
+    std::vector<CircuitCheck::Segment> marked;
+    for (int k = 0; k < DodecahedralGraph::kEdges; ++k) {
+        if (m_edgestate[k] != kMarkedState) continue;
+        const LineControl* line = m_line1(k);
+        marked.push_back({line->x1(), line->y1(), line->x2(), line->y2()});
+    }
+    const bool accepted = CircuitCheck::isHamiltonianCircuit(marked, m_vertx, m_verty);
+    m_label4->setCaption(QString::fromStdString(CircuitCheck::verdict(accepted)));
+    m_label4->show();
+    // A second check while the verdict shows gives it the full time again.
+    m_timer2->start();
+}
+
+void hamilton::cmdsolnClick() {
+    m_label4->hide();
+    m_timer2->stop();
+    m_edgestate.fill(kMarkedState);
+    Random::seedFromClock();
+    const int r = SolutionCircuits::choose(Random::next());
+    for (int k : SolutionCircuits::unmarkedEdges(r)) m_edgestate[k] = kUnmarkedState;
+    for (int k = 0; k < DodecahedralGraph::kEdges; ++k) {
+        LineControl* line = m_line1(k);
+        if (m_edgestate[k] == kUnmarkedState) {
+            line->setColour(kUnmarked);
+        } else {
+            line->setColour(kMarked);
+            line->toFront();
+        }
+    }
+}
+
+void hamilton::label2Click() {
+    m_label2->hide();
+    m_image2->show();
+    m_mmcontrol1->show();
+}
+
+void hamilton::showFrame(int n) {
+    const QImage frame = PictureFiles::load(
+        QString::fromStdString(ClueFrames::name(Module1::smallseq, n, Module1::picext)));
+    // A frame that cannot be read leaves the last good one on show.
+    if (!frame.isNull()) m_image2->setPicture(frame);
+}
+
+void hamilton::timer1Tick() {
+    const int n = Module1::nextFrame(Module1::framenum.value_or(0), Module1::framecount);
+    Module1::framenum = n;
+    showFrame(n);
+}
+
+void hamilton::timer2Tick() {
+    m_label4->hide();
+    m_timer2->stop();
+}
+
+void hamilton::cmdexitClick() {
+    screens::unload(QStringLiteral("notepad"));
+    screens::show(QStringLiteral("intro0"));
+    screens::unload(objectName());
+}
+
+void hamilton::closeEvent(QCloseEvent* event) {
+    // Closing the window from its title bar leaves the activity as its exit button does.
+    event->ignore();
+    cmdexitClick();
+}

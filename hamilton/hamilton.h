@@ -1,0 +1,78 @@
+#pragma once
+
+#include <array>
+
+#include "controlarray.h"
+#include "dodecahedralgraph.h"
+#include "linecontrol.h"
+#include "screen.h"
+
+class ImageBox;
+class Label;
+class MediaPanel;
+class PictureButton;
+class QTimer;
+
+// The Hamiltonian-circuit activity: the dodecahedral graph whose edges the
+// pupil marks by pressing near their midpoints, a check of the marks, a
+// stored solution, and a clue animation with its transport panel.
+class hamilton : public Screen {
+    Q_OBJECT
+
+public:
+    static constexpr int kVerdictMs = 2000;
+
+    hamilton();
+
+    void onLoad() override;
+
+    // Places and shows the thirty edge lines and clears every mark.
+    void drawlines();
+
+    const std::array<double, DodecahedralGraph::kVertices>& vertx() const { return m_vertx; }
+    const std::array<double, DodecahedralGraph::kVertices>& verty() const { return m_verty; }
+    const std::array<int, DodecahedralGraph::kEdges>& edgestate() const { return m_edgestate; }
+    const std::array<float, DodecahedralGraph::kEdges>& midx() const { return m_midx; }
+    const std::array<float, DodecahedralGraph::kEdges>& midy() const { return m_midy; }
+
+    LineControl* Line1(int k) const { return m_line1(k); }
+    Label* Label4() const { return m_label4; }
+    QTimer* Timer1() const { return m_timer1; }
+    QTimer* Timer2() const { return m_timer2; }
+
+    // Handlers, public so that the program's wiring and its tests reach the same code.
+    void surfacePress(QPointF twips);
+    void cmdcheckitClick();
+    void cmdsolnClick();
+    void label2Click();
+    void timer1Tick();
+    void timer2Tick();
+    void cmdexitClick();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void mark(int k);
+    void unmark(int k);
+    void showFrame(int n);
+
+    Label* m_label1;
+    Label* m_label2;
+    Label* m_label3;
+    Label* m_label4;
+    ImageBox* m_image2;
+    MediaPanel* m_mmcontrol1;
+    PictureButton* m_cmdexit;
+    PictureButton* m_cmdcheckit;
+    PictureButton* m_cmdsoln;
+    QTimer* m_timer1;
+    QTimer* m_timer2;
+    ControlArray<LineControl> m_line1;
+
+    std::array<double, DodecahedralGraph::kVertices> m_vertx{};
+    std::array<double, DodecahedralGraph::kVertices> m_verty{};
+    std::array<int, DodecahedralGraph::kEdges> m_edgestate{};
+    std::array<float, DodecahedralGraph::kEdges> m_midx{};
+    std::array<float, DodecahedralGraph::kEdges> m_midy{};
+};

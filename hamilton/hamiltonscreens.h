@@ -1,0 +1,4 @@
+#pragma once
+
+// Makes the Hamilton screen known to the screen registry as "hamilton".
+void registerHamiltonScreens();
