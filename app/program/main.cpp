@@ -4,6 +4,7 @@
 #include "application.h"
 #include "appscreens.h"
 #include "dualityscreens.h"
+#include "hamiltonscreens.h"
 #include "screenregistry.h"
 
 int main(int argc, char** argv) {
@@ -11,6 +12,7 @@ int main(int argc, char** argv) {
     app.setQuitOnLastWindowClosed(false);
     application::initialise(app);
     registerAppScreens();
+    registerHamiltonScreens();
     registerDualityScreens();
     screens::show(QStringLiteral("Titlefrm"));
     return app.exec();
