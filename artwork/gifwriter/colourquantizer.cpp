@@ -101,6 +101,9 @@ QImage ColourQuantizer::remap(const QImage& frame) const {
     // Every palette entry is fixed, which stops libimagequant from refining
     // the palette to suit this one frame.
     Attr attr = makeAttr(static_cast<int>(palette_.size()));
+    // With every colour fixed there is no palette left to search for, so the
+    // slow, thorough settings would buy nothing.
+    if (attr) liq_set_speed(attr.get(), 10);
     const QImage rgba = asRgba(frame);
     Image image = makeImage(attr.get(), rgba);
     if (!image) return {};

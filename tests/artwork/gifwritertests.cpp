@@ -110,7 +110,7 @@ TEST(GifWriter, AFailedWriteLeavesTheOldFileAndNoLeftovers) {
         ASSERT_TRUE(old.open(QIODevice::WriteOnly));
         old.write("old picture");
     }
-    QImage noisy(300, 300, QImage::Format_RGB32);
+    QImage noisy(150, 150, QImage::Format_RGB32);
     std::srand(7);
     for (int y = 0; y < noisy.height(); ++y)
         for (int x = 0; x < noisy.width(); ++x) noisy.setPixel(x, y, std::rand() & 0xffffff);

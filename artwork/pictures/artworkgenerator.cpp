@@ -1,0 +1,76 @@
+#include "artworkgenerator.h"
+
+#include <QDir>
+#include <QMutex>
+#include <QMutexLocker>
+
+#include <algorithm>
+
+#include "gifwriter/colourquantizer.h"
+#include "gifwriter/gifwriter.h"
+#include "imagefile.h"
+#include "parallelfor.h"
+
+ArtworkGenerator::ArtworkGenerator(QString outputFolder) : folder_(std::move(outputFolder)) {}
+
+bool ArtworkGenerator::run(const QStringList& names) {
+    error_.clear();
+    const QStringList known = catalogue_.names();
+    for (const QString& name : names)
+        if (!known.contains(name)) {
+            error_ = QStringLiteral("no pictures are called ") + name;
+            return false;
+        }
+    auto wanted = [&](const QString& name) { return names.isEmpty() || names.contains(name); };
+    for (const auto& still : catalogue_.stills())
+        if (wanted(still.name) && !writeStill(still)) return false;
+    for (const auto& sequence : catalogue_.sequences())
+        if (wanted(sequence.name) && !writeSequence(sequence)) return false;
+    return true;
+}
+
+bool ArtworkGenerator::writeSequence(const PictureCatalogue::Sequence& sequence) {
+    std::vector<QImage> frames(static_cast<size_t>(sequence.frames));
+    parallelFor(sequence.frames, [&](int i) { frames[i] = sequence.frame(i); });
+
+    // One palette for the whole loop, so still parts keep their colours. Next
+    // frames differ little, so a few dozen spread over the loop show it all.
+    ColourQuantizer quantizer(256, 0.6);
+    const size_t stride = std::max<size_t>(1, frames.size() / 40);
+    for (size_t i = 0; i < frames.size(); i += stride)
+        if (!quantizer.addFrame(frames[i])) {
+            error_ = sequence.name + QStringLiteral(": could not count a frame's colours");
+            return false;
+        }
+    if (!quantizer.buildPalette()) {
+        error_ = sequence.name + QStringLiteral(": could not choose a palette");
+        return false;
+    }
+
+    QMutex mutex;
+    QString failure;
+    const QDir folder(QDir(folder_).filePath(sequence.folder));
+    parallelFor(sequence.frames, [&](int i) {
+        const QString file =
+            sequence.filePrefix + QStringLiteral("%1.gif").arg(i, 4, 10, QLatin1Char('0'));
+        GifWriter writer(folder.filePath(file));
+        if (!writer.write(quantizer.remap(frames[i]))) {
+            QMutexLocker lock(&mutex);
+            failure = folder.filePath(file) + QStringLiteral(": ") + writer.errorString();
+        }
+    });
+    error_ = failure;
+    return failure.isEmpty();
+}
+
+bool ArtworkGenerator::writeStill(const PictureCatalogue::Still& still) {
+    const QString path = QDir(folder_).filePath(still.path);
+    const QImage image = still.draw();
+    if (still.format == "GIF") {
+        GifWriter writer(path);
+        if (writer.write(image)) return true;
+        error_ = path + QStringLiteral(": ") + writer.errorString();
+        return false;
+    }
+    return ImageFile::write(path, image, still.format.constData(), still.quality, &error_);
+}

@@ -1,0 +1,42 @@
+#include "buttonface.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QLinearGradient>
+#include <QPainter>
+
+#include "artcolours.h"
+
+QImage ButtonFace::draw(const QString& caption, QSize size) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(artcolours::window);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+
+    const QRectF plate = QRectF(image.rect()).adjusted(0.75, 0.75, -0.75, -0.75);
+    const double radius = size.height() * 0.24;
+    QLinearGradient light(plate.topLeft(), plate.bottomLeft());
+    light.setColorAt(0.0, QColor(104, 146, 232));
+    light.setColorAt(0.5, QColor(66, 106, 206));
+    light.setColorAt(1.0, QColor(46, 78, 176));
+    painter.setPen(QPen(QColor(18, 32, 92), 1.5));
+    painter.setBrush(light);
+    painter.drawRoundedRect(plate, radius, radius);
+    // A thin light rim along the top makes the plate look raised.
+    painter.setPen(QPen(QColor(255, 255, 255, 90), 1.0));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRoundedRect(plate.adjusted(1.5, 1.5, -1.5, -1.5), radius - 1.5, radius - 1.5);
+
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setBold(true);
+    font.setPixelSize(qRound(size.height() * 0.48));
+    while (QFontMetricsF(font).horizontalAdvance(caption) > size.width() - 16 &&
+           font.pixelSize() > 8)
+        font.setPixelSize(font.pixelSize() - 1);
+    painter.setFont(font);
+    painter.setPen(QColor(10, 20, 60, 190));
+    painter.drawText(plate.translated(0, 1.2), Qt::AlignCenter, caption);
+    painter.setPen(artcolours::caption);
+    painter.drawText(plate, Qt::AlignCenter, caption);
+    return image;
+}

@@ -1,0 +1,92 @@
+#include "picturecatalogue.h"
+
+#include <memory>
+
+#include "buttonface.h"
+#include "dualpairanimation.h"
+#include "emblem.h"
+#include "menubackground.h"
+#include "pointercursor.h"
+#include "voyageanimation.h"
+
+using geometry::PlatonicSolid;
+
+namespace {
+
+PictureCatalogue::Sequence dualPair(const QString& name, const QString& prefix,
+                                    const DualPairAnimation::Setup& setup) {
+    auto animation = std::make_shared<const DualPairAnimation>(setup);
+    return {name, name, prefix, setup.frames, [animation](int i) { return animation->frame(i); }};
+}
+
+}  // namespace
+
+PictureCatalogue::PictureCatalogue() {
+    using Placement = DualPairAnimation::Placement;
+
+    stills_.push_back({QStringLiteral("menu"), QStringLiteral("newrec0/newr0039.gif"), "GIF", -1,
+                       [] { return MenuBackground::draw(); }});
+    stills_.push_back({QStringLiteral("logo"), QStringLiteral("Images/logo2.jpg"), "JPEG", 92,
+                       [] { return Emblem::logo(); }});
+    for (const char* caption : {"Exit", "Next", "Answer", "Check", "Jotter", "Scramble"}) {
+        const QString text = QString::fromLatin1(caption);
+        stills_.push_back({QStringLiteral("buttons"),
+                           QStringLiteral("Images/") + text.toLower() + QStringLiteral(".jpg"),
+                           "JPEG", 92, [text] { return ButtonFace::draw(text); }});
+    }
+    for (int size : {32, 48, 64, 128, 256})
+        stills_.push_back({QStringLiteral("icons"),
+                           QStringLiteral("icons/quorvane-%1.png").arg(size), "PNG", -1,
+                           [size] { return Emblem::icon(size); }});
+    stills_.push_back({QStringLiteral("cursor"), QStringLiteral("Images/fullscreen-cursor.png"),
+                       "PNG", -1, [] { return PointerCursor::draw(); }});
+
+    // The title and quiz screens: a cube with the octahedron inside it, turning
+    // a quarter turn about a face axis over the loop.
+    DualPairAnimation::Setup cube;
+    cube.solid = PlatonicSolid::Cube;
+    cube.placement = Placement::Inscribed;
+    cube.axis = {0, 1, 0};
+    cube.symmetry = 4;
+    cube.frames = 25;
+    cube.pixelsPerUnit = 88;
+    sequences_.push_back(dualPair(QStringLiteral("recip1"), QStringLiteral("reci"), cube));
+
+    // The tetrahedron is its own dual: the two cross as a star, turning a third
+    // of a turn about a vertex axis.
+    DualPairAnimation::Setup tetrahedron;
+    tetrahedron.solid = PlatonicSolid::Tetrahedron;
+    tetrahedron.placement = Placement::Crossing;
+    tetrahedron.axis = {1, 1, 1};
+    tetrahedron.symmetry = 3;
+    tetrahedron.frames = 40;
+    tetrahedron.pixelsPerUnit = 80;
+    tetrahedron.solidOpacity = 170;
+    sequences_.push_back(dualPair(QStringLiteral("newrsm"), QStringLiteral("newr"), tetrahedron));
+
+    // The dodecahedron with the icosahedron inside, a fifth of a turn about a
+    // face axis.
+    DualPairAnimation::Setup dodecahedron;
+    dodecahedron.solid = PlatonicSolid::Dodecahedron;
+    dodecahedron.placement = Placement::Inscribed;
+    dodecahedron.axis = makePlatonicSolid(PlatonicSolid::Dodecahedron).faceNormal(0);
+    dodecahedron.symmetry = 5;
+    dodecahedron.frames = 20;
+    dodecahedron.pixelsPerUnit = 96;
+    sequences_.push_back(dualPair(QStringLiteral("dualsm"), QStringLiteral("dual"), dodecahedron));
+
+    // The clue to Hamilton's voyage, six seconds at 50 ms a frame.
+    auto voyage = std::make_shared<const VoyageAnimation>(VoyageAnimation::Setup{});
+    sequences_.push_back({QStringLiteral("voyvivsm"), QStringLiteral("voyvivsm"),
+                          QStringLiteral("voyv"), voyage->frameCount(),
+                          [voyage](int i) { return voyage->frame(i); }});
+}
+
+QStringList PictureCatalogue::names() const {
+    QStringList names;
+    for (const auto& s : sequences_)
+        if (!names.contains(s.name)) names.append(s.name);
+    for (const auto& s : stills_)
+        if (!names.contains(s.name)) names.append(s.name);
+    return names;
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QColor>
+
+#include "camera.h"
+#include "lighting.h"
+#include "scene.h"
+
+class QPainter;
+
+// Paints a Scene with QPainter: flat-shaded faces (translucent where the
+// style says so), antialiased edges and dots, everything in true depth order
+// so that hidden edges show only through translucent faces.
+class Renderer {
+public:
+    explicit Renderer(Lighting lighting = {});
+
+    void paint(QPainter& painter, const Scene& scene, const Camera& camera) const;
+
+    // A face's colour under the light, given its unit normal in camera
+    // coordinates; `inside` for a face seen from behind, through its solid.
+    QColor shade(const QColor& base, const geometry::Vec3& normal, bool inside) const;
+
+private:
+    Lighting lighting_;
+};

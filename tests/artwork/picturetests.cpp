@@ -1,0 +1,263 @@
+// The pictures as the program will read them: every file it names, at its
+// size, decodable, and animations that move on every frame and loop without
+// a jump.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cmath>
+#include <ostream>
+#include <set>
+
+#include "pictures/hamiltoncircuits.h"
+#include "pictures/voyageanimation.h"
+
+namespace {
+
+// Runs the real generator into a fresh folder, for the named groups or all.
+class Generated {
+public:
+    explicit Generated(const QStringList& names = {}) {
+        QProcess generator;
+        generator.start(QStringLiteral(QUORVANE_ARTWORK_PROGRAM), QStringList{dir_.path()} + names);
+        ok_ = generator.waitForFinished(120000) && generator.exitStatus() == QProcess::NormalExit &&
+              generator.exitCode() == 0;
+        if (!ok_) log_ = QString::fromLocal8Bit(generator.readAllStandardError());
+    }
+    bool ok() const { return ok_; }
+    std::string log() const { return log_.toStdString(); }
+    QString path(const QString& relative) const { return dir_.filePath(relative); }
+
+private:
+    QTemporaryDir dir_;
+    bool ok_ = false;
+    QString log_;
+};
+
+struct SequenceFiles {
+    const char* folder;
+    const char* prefix;
+    int frames;
+};
+
+const SequenceFiles kSequences[] = {
+    {"recip1", "reci", 25},
+    {"newrsm", "newr", 40},
+    {"dualsm", "dual", 20},
+    {"voyvivsm", "voyv", 120},
+};
+
+QString framePath(const Generated& out, const SequenceFiles& s, int frame) {
+    return out.path(QString::fromLatin1(s.folder) + QLatin1Char('/') +
+                    QString::fromLatin1(s.prefix) +
+                    QStringLiteral("%1.gif").arg(frame, 4, 10, QLatin1Char('0')));
+}
+
+// Mean absolute difference per colour channel, 0 to 255.
+double step(const QImage& a, const QImage& b) {
+    const QImage x = a.convertToFormat(QImage::Format_RGB32);
+    const QImage y = b.convertToFormat(QImage::Format_RGB32);
+    double sum = 0;
+    for (int r = 0; r < x.height(); ++r) {
+        const QRgb* p = reinterpret_cast<const QRgb*>(x.constScanLine(r));
+        const QRgb* q = reinterpret_cast<const QRgb*>(y.constScanLine(r));
+        for (int c = 0; c < x.width(); ++c)
+            sum += std::abs(qRed(p[c]) - qRed(q[c])) + std::abs(qGreen(p[c]) - qGreen(q[c])) +
+                   std::abs(qBlue(p[c]) - qBlue(q[c]));
+    }
+    return sum / (3.0 * x.width() * x.height());
+}
+
+// WCAG's relative luminance and contrast ratio.
+double luminance(QRgb c) {
+    auto linear = [](int v) {
+        const double s = v / 255.0;
+        return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(qRed(c)) + 0.7152 * linear(qGreen(c)) + 0.0722 * linear(qBlue(c));
+}
+double contrast(QRgb a, QRgb b) {
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+void PrintTo(const SequenceFiles& s, std::ostream* out) { *out << s.folder; }
+
+class Sequence : public ::testing::TestWithParam<SequenceFiles> {};
+
+std::string sequenceName(const ::testing::TestParamInfo<SequenceFiles>& info) {
+    return info.param.folder;
+}
+
+}  // namespace
+
+TEST(Pictures, GeneratorWritesEveryFileTheProgramReads) {
+    const Generated out;
+    ASSERT_TRUE(out.ok()) << out.log();
+    for (const SequenceFiles& s : kSequences) {
+        for (int f = 0; f < s.frames; ++f) {
+            const QImage frame(framePath(out, s, f));
+            ASSERT_FALSE(frame.isNull()) << framePath(out, s, f).toStdString();
+            EXPECT_EQ(frame.size(), QSize(320, 240)) << framePath(out, s, f).toStdString();
+        }
+        EXPECT_FALSE(QFileInfo::exists(framePath(out, s, s.frames))) << s.folder;
+    }
+    const std::pair<const char*, QSize> stills[] = {
+        {"newrec0/newr0039.gif", {800, 600}},   {"Images/logo2.jpg", {100, 139}},
+        {"Images/exit.jpg", {119, 33}},         {"Images/next.jpg", {119, 33}},
+        {"Images/answer.jpg", {119, 33}},       {"Images/check.jpg", {119, 33}},
+        {"Images/jotter.jpg", {119, 33}},       {"Images/scramble.jpg", {119, 33}},
+        {"icons/quorvane-32.png", {32, 32}},    {"icons/quorvane-48.png", {48, 48}},
+        {"icons/quorvane-64.png", {64, 64}},    {"icons/quorvane-128.png", {128, 128}},
+        {"icons/quorvane-256.png", {256, 256}}, {"Images/fullscreen-cursor.png", {32, 32}},
+    };
+    for (const auto& [file, size] : stills) {
+        const QImage image(out.path(QString::fromLatin1(file)));
+        EXPECT_EQ(image.size(), size) << file;
+    }
+}
+
+TEST(Pictures, GeneratorRefusesUnknownNamesAndMissingArguments) {
+    QProcess generator;
+    generator.start(QStringLiteral(QUORVANE_ARTWORK_PROGRAM),
+                    {QDir::tempPath(), QStringLiteral("no-such-picture")});
+    ASSERT_TRUE(generator.waitForFinished(60000));
+    EXPECT_NE(generator.exitCode(), 0);
+    generator.start(QStringLiteral(QUORVANE_ARTWORK_PROGRAM), QStringList{});
+    ASSERT_TRUE(generator.waitForFinished(60000));
+    EXPECT_NE(generator.exitCode(), 0);
+}
+
+TEST_P(Sequence, EveryFrameMovesAndTheLoopHasNoJump) {
+    const SequenceFiles s = GetParam();
+    const Generated out({QString::fromLatin1(s.folder)});
+    ASSERT_TRUE(out.ok()) << out.log();
+    std::vector<QImage> frames;
+    for (int f = 0; f < s.frames; ++f) frames.emplace_back(framePath(out, s, f));
+    double largest = 0;
+    for (int f = 0; f + 1 < s.frames; ++f) {
+        const double d = step(frames[f], frames[f + 1]);
+        EXPECT_GT(d, 0.01) << "frames " << f << " and " << f + 1 << " look the same";
+        largest = std::max(largest, d);
+    }
+    const double wrap = step(frames.back(), frames.front());
+    EXPECT_GT(wrap, 0.01) << "the last frame repeats the first";
+    EXPECT_LE(wrap, largest) << "the loop jumps from the last frame to the first";
+}
+
+INSTANTIATE_TEST_SUITE_P(Pictures, Sequence, ::testing::ValuesIn(kSequences), sequenceName);
+
+TEST(Pictures, MenuEntriesReadAtLeastAsWellAsOnThePlainMenuColour) {
+    const Generated out({QStringLiteral("menu")});
+    ASSERT_TRUE(out.ok()) << out.log();
+    const QImage menu = QImage(out.path(QStringLiteral("newrec0/newr0039.gif")))
+                            .convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(menu.size(), QSize(800, 600));
+    const QRgb yellow = qRgb(255, 255, 0), base = qRgb(49, 135, 215);
+    // Where the menu writes yellow: the two columns of entries and the box.
+    std::vector<QRect> text;
+    for (int y : {168, 218, 268, 318, 368, 468}) {
+        text.emplace_back(QPoint(32, y), QPoint(373, y + 32));
+        text.emplace_back(QPoint(412, y), QPoint(753, y + 32));
+    }
+    text.emplace_back(QPoint(128, 8), QPoint(660, 68));  // the title
+    const double wanted = contrast(yellow, base) - 0.05;
+    for (const QRect& r : text)
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = r.left(); x <= r.right(); ++x) {
+                const QRgb c = menu.pixel(x, y);
+                ASSERT_GE(contrast(yellow, c), wanted) << "at " << x << "," << y;
+            }
+    // Something must be drawn there, or it is only a plain fill.
+    int differing = 0;
+    for (int y = 0; y < menu.height(); ++y)
+        for (int x = 0; x < menu.width(); ++x) differing += menu.pixel(x, y) != base;
+    EXPECT_GT(differing, menu.width() * menu.height() / 20);
+}
+
+TEST(Pictures, ButtonsLogoIconsAndCursorLookTheirPart) {
+    const Generated out({QStringLiteral("buttons"), QStringLiteral("logo"), QStringLiteral("icons"),
+                         QStringLiteral("cursor")});
+    ASSERT_TRUE(out.ok()) << out.log();
+    const QRgb window = qRgb(40, 66, 156);
+    std::vector<QImage> buttons;
+    for (const char* name : {"exit", "next", "answer", "check", "jotter", "scramble"}) {
+        const QImage button = QImage(out.path(QStringLiteral("Images/") +
+                                              QString::fromLatin1(name) + QStringLiteral(".jpg")))
+                                  .convertToFormat(QImage::Format_RGB32);
+        ASSERT_EQ(button.size(), QSize(119, 33)) << name;
+        // The corner blends into the window; the caption is light on blue.
+        EXPECT_LT(contrast(button.pixel(0, 0), window), 1.15) << name;
+        int light = 0;
+        for (int y = 8; y < 25; ++y)
+            for (int x = 10; x < 109; ++x) light += luminance(button.pixel(x, y)) > 0.7;
+        EXPECT_GT(light, 40) << name << " has no legible caption";
+        for (const QImage& other : buttons) EXPECT_GT(step(button, other), 1.0) << name;
+        buttons.push_back(button);
+    }
+
+    const QImage logo(out.path(QStringLiteral("Images/logo2.jpg")));
+    EXPECT_GT(logo.height(), logo.width());
+
+    for (int size : {32, 48, 64, 128, 256}) {
+        const QImage icon = QImage(out.path(QStringLiteral("icons/quorvane-%1.png").arg(size)))
+                                .convertToFormat(QImage::Format_ARGB32);
+        EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0) << size;
+        EXPECT_EQ(qAlpha(icon.pixel(size / 2, size / 2)), 255) << size;
+    }
+
+    // The finger's tip is the topmost part of the hand, at the hot spot.
+    const QImage cursor = QImage(out.path(QStringLiteral("Images/fullscreen-cursor.png")))
+                              .convertToFormat(QImage::Format_ARGB32);
+    ASSERT_TRUE(cursor.hasAlphaChannel());
+    EXPECT_GT(qAlpha(cursor.pixel(12, 1)), 200);
+    for (int x = 0; x < 32; ++x) EXPECT_LT(qAlpha(cursor.pixel(x, 0)), 100) << x;
+    int opaque = 0, clear = 0;
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x) {
+            const int a = qAlpha(cursor.pixel(x, y));
+            opaque += a == 255;
+            clear += a == 0;
+            if (y == 1 && a > 128) {
+                EXPECT_NEAR(x, 12, 2);
+            }
+        }
+    EXPECT_GT(opaque, 150);
+    EXPECT_GT(clear, 300);
+}
+
+TEST(Voyage, TheTravellerWalksPartOfATrueCircuitAndTheLoopRestartsCalmly) {
+    const VoyageAnimation voyage(VoyageAnimation::Setup{});
+    const auto& route = voyage.route();
+    const auto& solid = voyage.solid();
+    ASSERT_GE(route.size(), 6u);
+    ASSERT_LT(route.size(), 20u) << "the whole answer is given away";
+    for (size_t i = 0; i + 1 < route.size(); ++i)
+        EXPECT_NE(solid.edgeBetween(route[i], route[i + 1]), -1) << "leaves the roads at " << i;
+    EXPECT_EQ(std::set<int>(route.begin(), route.end()).size(), route.size());
+
+    // The dodecahedron has 30 circuits, each met once in each direction.
+    const auto circuits = HamiltonCircuits::from(solid, route.front());
+    EXPECT_EQ(circuits.size(), 60u);
+    const bool extends = std::any_of(circuits.begin(), circuits.end(), [&](const auto& c) {
+        return std::equal(route.begin(), route.end(), c.begin());
+    });
+    EXPECT_TRUE(extends) << "the journey cannot be finished as a circuit";
+
+    // The journey reaches its last city, then fades before the loop restarts.
+    const int last = voyage.frameCount() - 1;
+    EXPECT_DOUBLE_EQ(voyage.progressAt(0), 0.0);
+    double furthest = 0;
+    for (int f = 0; f <= last; ++f) {
+        EXPECT_GE(voyage.progressAt(f), f ? voyage.progressAt(f - 1) : 0.0);
+        furthest = std::max(furthest, voyage.progressAt(f));
+    }
+    EXPECT_DOUBLE_EQ(furthest, route.size() - 1.0);
+    EXPECT_LT(voyage.presenceAt(last), 0.1);
+    EXPECT_LT(voyage.presenceAt(0), 0.5);
+}
