@@ -5,6 +5,7 @@
 #include "appscreens.h"
 #include "dualityscreens.h"
 #include "hamiltonscreens.h"
+#include "jotterscreens.h"
 #include "screenregistry.h"
 
 int main(int argc, char** argv) {
@@ -14,6 +15,7 @@ int main(int argc, char** argv) {
     registerAppScreens();
     registerHamiltonScreens();
     registerDualityScreens();
+    registerJotterScreens();
     screens::show(QStringLiteral("Titlefrm"));
     return app.exec();
 }

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "rgb.h"
+
+// The sixteen standard console colours that the Jotter's swatches offer.
+class ConsolePalette {
+public:
+    static constexpr int kCount = 16;
+    static constexpr int kYellow = 14;  // the colour a fresh pen writes in
+
+    // Colour of entry index; an index outside 0 to 15 wraps into the palette.
+    static Rgb colour(int index);
+};

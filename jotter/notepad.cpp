@@ -1,0 +1,216 @@
+#include "notepad.h"
+
+#include <QCloseEvent>
+#include <QPainter>
+
+#include "commandbutton.h"
+#include "consolepalette.h"
+#include "desktop.h"
+#include "frame.h"
+#include "screenregistry.h"
+#include "swatchplaces.h"
+#include "twips.h"
+
+namespace {
+
+const QString kTahoma = QStringLiteral("Tahoma");
+constexpr double kButtonPoints = 12;
+constexpr int kButtonHeight = 480;
+constexpr int kSwatchSize = 240;
+
+const QColor kExitFace(255, 224, 192);
+const QColor kWriteFace(255, 255, 192);
+const QColor kEraseFace(192, 192, 0);
+const QColor kClearFace(255, 192, 128);
+const QColor kFlipFace(128, 128, 255);
+
+QColor toQColor(const Rgb& c) { return QColor(c.red, c.green, c.blue); }
+
+SwatchPlaces::Place placeOf(const QWidget* w) {
+    return {twips::left(w), twips::top(w), twips::width(w), twips::height(w)};
+}
+
+void place(QWidget* w, const SwatchPlaces::Place& p) {
+    twips::setGeometry(w, p.left, p.top, p.width, p.height);
+}
+
+}  // namespace
+
+CommandButton* notepad::makeButton(Frame* frame, const QString& name, const QString& caption,
+                                   int left, int top, int width, const QColor& face) {
+    auto* button = new CommandButton(frame, name, caption);
+    button->setFaceColour(face);
+    button->setFontPoints(kTahoma, kButtonPoints);
+    twips::setGeometry(button, left, top, width, kButtonHeight);
+    return button;
+}
+
+Label* notepad::makeSwatch(Frame* frame, const QString& name, int left, int top) {
+    auto* swatch = new Label(frame, name, 0);
+    swatch->setOpaque(true);
+    swatch->setCursor(Qt::PointingHandCursor);
+    twips::setGeometry(swatch, left, top, kSwatchSize, kSwatchSize);
+    return swatch;
+}
+
+notepad::notepad() : Screen(QStringLiteral("notepad")) {
+    setWindowTitle(QStringLiteral("Jotter"));
+    // Above every other window from the start, wherever the pupil works.
+    setWindowFlag(Qt::WindowStaysOnTopHint);
+    setClientSizeTwips(PadLayout::kClientWidth, PadLayout::kClientHeight);
+
+    m_frameLandscape = new Frame(this, QStringLiteral("Frame_landscape"));
+    twips::setGeometry(m_frameLandscape, 0, 2910, 9920, 750);
+    m_framePortrait = new Frame(this, QStringLiteral("Frame_portrait"));
+    twips::setGeometry(m_framePortrait, 3165, 0, 1035, 5250);
+    m_framePortrait->hide();
+
+    Frame* wide = m_frameLandscape;
+    Frame* tall = m_framePortrait;
+    const QString exit = QStringLiteral("Exit");
+    const QString write = QStringLiteral("Write");
+    const QString erase = QStringLiteral("Erase");
+    const QString clear = QStringLiteral("Clear");
+    const QString flip = QStringLiteral("Flip");
+    CommandButton* buttons[] = {
+        makeButton(wide, QStringLiteral("Command1"), exit, 60, 180, 930, kExitFace),
+        makeButton(wide, QStringLiteral("Command2"), write, 1120, 180, 930, kWriteFace),
+        makeButton(wide, QStringLiteral("Command5"), erase, 2180, 180, 930, kEraseFace),
+        makeButton(wide, QStringLiteral("Command6"), clear, 3240, 180, 930, kClearFace),
+        makeButton(wide, QStringLiteral("Command3"), flip, 4305, 180, 585, kFlipFace),
+        makeButton(tall, QStringLiteral("Command9"), exit, 60, 180, 930, kExitFace),
+        makeButton(tall, QStringLiteral("Command10"), write, 60, 705, 930, kWriteFace),
+        makeButton(tall, QStringLiteral("Command8"), erase, 60, 1230, 930, kEraseFace),
+        makeButton(tall, QStringLiteral("Command7"), clear, 60, 1755, 930, kClearFace),
+        makeButton(tall, QStringLiteral("Command4"), flip, 60, 2280, 930, kFlipFace),
+    };
+    for (CommandButton* button : buttons) {
+        const QString caption = button->text();
+        if (caption == exit)
+            connect(button, &QPushButton::clicked, this, &notepad::exitClick);
+        else if (caption == write)
+            connect(button, &QPushButton::clicked, this, &notepad::writeClick);
+        else if (caption == erase)
+            connect(button, &QPushButton::clicked, this, &notepad::eraseClick);
+        else if (caption == clear)
+            connect(button, &QPushButton::clicked, this, &notepad::clearClick);
+    }
+    connect(buttons[4], &QPushButton::clicked, this, &notepad::command3Click);
+    connect(buttons[9], &QPushButton::clicked, this, &notepad::command4Click);
+
+    m_label1 = ControlArray<Label>(makeSwatch(wide, QStringLiteral("Label1"), 5010, 285));
+    m_label11 = ControlArray<Label>(makeSwatch(tall, QStringLiteral("Label11"), 180, 2820));
+
+    connect(this, &Screen::surfacePressed, this,
+            [this](Qt::MouseButton, Qt::KeyboardModifiers, QPointF twips) { padPressed(twips); });
+    connect(this, &Screen::surfaceMoved, this,
+            [this](Qt::MouseButtons buttons, Qt::KeyboardModifiers, QPointF twips) {
+                padMoved(buttons, twips);
+            });
+}
+
+void notepad::onLoad() {
+    const QColor padColour = toQColor(JotterPen::kEraseColour);
+    setBackColour(padColour);
+    m_framePortrait->setBackColour(padColour);
+    m_frameLandscape->setBackColour(padColour);
+
+    // Above the activity's upper half, where it covers the least of the quiz.
+    setLeftTwips((desktop::widthTwips() - PadLayout::kLandscapeOuterWidth) / 2.0);
+    setTopTwips(0);
+
+    for (int i = 0; i < ConsolePalette::kCount; ++i) {
+        for (ControlArray<Label>* swatches : {&m_label1, &m_label11}) {
+            Label* swatch = swatches->load(i);
+            swatch->setBackColour(toQColor(ConsolePalette::colour(i)));
+            connect(swatch, &Label::clicked, this, [this, swatch] { swatchClick(swatch); });
+        }
+    }
+    const SwatchPlaces::Place wideFirst = placeOf(m_label1(0));
+    const SwatchPlaces::Place tallFirst = placeOf(m_label11(0));
+    for (int i = 1; i < ConsolePalette::kCount; ++i) {
+        place(m_label1(i), SwatchPlaces::landscape(i, wideFirst));
+        place(m_label11(i), SwatchPlaces::portrait(i, tallFirst));
+        m_label1(i)->show();
+        m_label11(i)->show();
+    }
+    m_pen = JotterPen();
+    wipeDrawing();
+}
+
+void notepad::wipeDrawing() {
+    const QSize size = this->size().expandedTo(m_drawing.size()).expandedTo(QSize(1, 1));
+    if (m_drawing.size() != size) m_drawing = QImage(size, QImage::Format_RGB32);
+    m_drawing.fill(backColour());
+    update();
+}
+
+void notepad::resizeEvent(QResizeEvent* event) {
+    Screen::resizeEvent(event);
+    if (size().width() <= m_drawing.width() && size().height() <= m_drawing.height()) return;
+    // Growing keeps what is drawn; the new strip is bare pad.
+    QImage grown(size().expandedTo(m_drawing.size()), QImage::Format_RGB32);
+    grown.fill(backColour());
+    if (!m_drawing.isNull()) QPainter(&grown).drawImage(0, 0, m_drawing);
+    m_drawing = grown;
+}
+
+void notepad::paintSurface(QPainter& painter) { painter.drawImage(0, 0, m_drawing); }
+
+void notepad::padPressed(QPointF twips) { m_currentPoint = twips; }
+
+void notepad::padMoved(Qt::MouseButtons buttons, QPointF twips) {
+    if (buttons != Qt::LeftButton) return;
+    QPainter painter(&m_drawing);
+    painter.setPen(
+        QPen(toQColor(m_pen.colour()), m_pen.width(), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    const QPointF from(twips::toPixelsF(m_currentPoint.x()), twips::toPixelsF(m_currentPoint.y()));
+    const QPointF to(twips::toPixelsF(twips.x()), twips::toPixelsF(twips.y()));
+    painter.drawLine(from, to);
+    m_currentPoint = twips;
+    update();
+}
+
+void notepad::writeClick() { m_pen.write(); }
+
+void notepad::eraseClick() { m_pen.erase(); }
+
+void notepad::clearClick() {
+    wipeDrawing();
+    setBackColour(toQColor(JotterPen::kEraseColour));
+    m_pen.clear();
+    m_currentPoint = QPointF();
+}
+
+void notepad::swatchClick(Label* swatch) {
+    const QColor c = swatch->backColour();
+    m_pen.pickSwatch(Rgb{c.red(), c.green(), c.blue()});
+}
+
+void notepad::command3Click() {
+    wipeDrawing();
+    m_currentPoint = QPointF();
+    setOuterSizeTwips(PadLayout::kPortraitOuterWidth, PadLayout::kPortraitOuterHeight);
+    twips::setLeft(m_framePortrait,
+                   PadLayout::portraitFrameLeft(widthTwips(), twips::width(m_framePortrait)));
+    m_frameLandscape->hide();
+    m_framePortrait->show();
+    m_orientation = PadLayout::Orientation::Portrait;
+}
+
+void notepad::command4Click() {
+    wipeDrawing();
+    m_currentPoint = QPointF();
+    setOuterSizeTwips(PadLayout::kLandscapeOuterWidth, PadLayout::kLandscapeOuterHeight);
+    m_frameLandscape->show();
+    m_framePortrait->hide();
+    m_orientation = PadLayout::Orientation::Landscape;
+}
+
+void notepad::exitClick() { screens::unload(objectName()); }
+
+void notepad::closeEvent(QCloseEvent* event) {
+    // Closing from the title bar is the same as Exit: the pad and its drawing go.
+    event->ignore();
+    exitClick();
+}

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QImage>
+#include <QPointF>
+
+#include "controlarray.h"
+#include "jotterpen.h"
+#include "label.h"
+#include "padlayout.h"
+#include "screen.h"
+
+class CommandButton;
+class Frame;
+
+// The Jotter: a small pad that floats above every other window, for
+// free-hand drawing in sixteen colours with an eraser, a wipe and a flip
+// between a wide and a tall layout. The drawing is kept in an image of the
+// window's own, so it survives being covered by other windows.
+class notepad : public Screen {
+    Q_OBJECT
+
+public:
+    notepad();
+
+    void onLoad() override;
+
+    const JotterPen& pen() const { return m_pen; }
+    PadLayout::Orientation orientation() const { return m_orientation; }
+    // The drawing, one pixel a screen pixel, from the pad's top-left corner.
+    const QImage& drawing() const { return m_drawing; }
+    // Where the next line starts, in twips.
+    QPointF currentPoint() const { return m_currentPoint; }
+
+    Label* Label1(int i) const { return m_label1(i); }
+    Label* Label11(int i) const { return m_label11(i); }
+    Frame* Frame_landscape() const { return m_frameLandscape; }
+    Frame* Frame_portrait() const { return m_framePortrait; }
+
+    void writeClick();
+    void eraseClick();
+    void clearClick();
+    void swatchClick(Label* swatch);
+    void command3Click();
+    void command4Click();
+    void exitClick();
+
+protected:
+    void paintSurface(QPainter& painter) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    CommandButton* makeButton(Frame* frame, const QString& name, const QString& caption, int left,
+                              int top, int width, const QColor& face);
+    Label* makeSwatch(Frame* frame, const QString& name, int left, int top);
+    void padPressed(QPointF twips);
+    void padMoved(Qt::MouseButtons buttons, QPointF twips);
+    void wipeDrawing();
+
+    JotterPen m_pen;
+    PadLayout::Orientation m_orientation = PadLayout::Orientation::Landscape;
+    QImage m_drawing;
+    QPointF m_currentPoint;
+    Frame* m_frameLandscape;
+    Frame* m_framePortrait;
+    ControlArray<Label> m_label1;
+    ControlArray<Label> m_label11;
+};
