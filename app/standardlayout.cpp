@@ -22,13 +22,17 @@ constexpr int kExitLeft = 90;
 struct ButtonImage {
     const char* control;
     const char* file;
+    const char* spokenName;  // what the button does, for assistive technology
 };
 
 // Three names start with a capital letter and three not; all reach one folder.
 constexpr ButtonImage kButtonImages[] = {
-    {"cmdexit", "Images\\exit.jpg"},       {"cmdgo", "Images\\next.jpg"},
-    {"cmdsoln", "Images\\answer.jpg"},     {"Cmdcheckit", "images\\check.jpg"},
-    {"cmdjotter", "images\\jotter.jpg"},   {"cmdscramble", "images\\scramble.jpg"},
+    {"cmdexit", "Images\\exit.jpg", "Exit"},
+    {"cmdgo", "Images\\next.jpg", "Next question"},
+    {"cmdsoln", "Images\\answer.jpg", "Show the answer"},
+    {"Cmdcheckit", "images\\check.jpg", "Check"},
+    {"cmdjotter", "images\\jotter.jpg", "Jotter"},
+    {"cmdscramble", "images\\scramble.jpg", "Scramble"},
 };
 
 void setTabStopOff(QWidget* w) {
@@ -65,6 +69,7 @@ void standardlayout(Screen& screen) {
     for (const ButtonImage& b : kButtonImages) {
         auto* button = screen.control<PictureButton>(QString::fromLatin1(b.control));
         if (!button) continue;
+        button->setAccessibleName(QString::fromLatin1(b.spokenName));
         const QImage picture = PictureFiles::load(QString::fromLatin1(b.file));
         if (!picture.isNull()) button->setPicture(picture);
     }

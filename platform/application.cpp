@@ -1,5 +1,6 @@
 #include "application.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -7,6 +8,7 @@
 #include <QIcon>
 #include <QStyleFactory>
 
+#include "accessiblelabel.h"
 #include "picturefiles.h"
 #include "screenregistry.h"
 
@@ -33,6 +35,7 @@ void addTahoma() {
 void initialise(QApplication& app) {
     if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) app.setStyle(fusion);
     addTahoma();
+    QAccessible::installFactory(&AccessibleLabel::factory);
     app.setApplicationName(QStringLiteral("quorvane"));
     QIcon icon;
     for (int size : {32, 48, 64, 128, 256}) {

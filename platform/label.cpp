@@ -1,6 +1,7 @@
 #include "label.h"
 
 #include <QAccessible>
+#include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -16,8 +17,8 @@ Label::Label(QWidget* parent, const QString& name, int index) : QWidget(parent) 
 void Label::setCaption(const QString& caption) {
     if (caption == m_caption) return;
     m_caption = caption;
-    setAccessibleName(caption);
     update();
+    // Screen readers hear of a new verdict or result as soon as it is set.
     QAccessibleEvent event(this, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&event);
 }
@@ -70,12 +71,16 @@ Label* Label::copyAs(int newIndex) const {
     copy->m_opaque = m_opaque;
     copy->m_wrap = m_wrap;
     copy->m_alignment = m_alignment;
-    copy->setAccessibleName(m_caption);
     copy->setEnabled(isEnabled());
     copy->setCursor(cursor());
     twips::setGeometry(copy, twips::left(this), twips::top(this), twips::width(this), twips::height(this));
     copy->hide();
     return copy;
+}
+
+bool Label::isClickable() const {
+    static const QMetaMethod clickedSignal = QMetaMethod::fromSignal(&Label::clicked);
+    return isSignalConnected(clickedSignal);
 }
 
 int Label::textFlags() const {

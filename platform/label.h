@@ -33,6 +33,9 @@ public:
     // A new label with this one's size, font, colours and caption, hidden.
     Label* copyAs(int index) const;
 
+    // Whether pressing the label does something (anyone listens to clicked).
+    bool isClickable() const;
+
     // Whether the whole caption fits the label's box in its font.
     bool captionFits() const;
 

@@ -1,0 +1,34 @@
+#include "accessiblelabel.h"
+
+#include "label.h"
+
+AccessibleLabel::AccessibleLabel(Label* label) : QAccessibleWidget(label) {}
+
+namespace {
+bool isClickable(const Label* label) { return label->isClickable(); }
+}  // namespace
+
+QString AccessibleLabel::text(QAccessible::Text t) const {
+    const auto* label = static_cast<const Label*>(widget());
+    if (t == QAccessible::Name) {
+        const QString name = widget()->accessibleName();
+        return name.isEmpty() ? label->caption() : name;
+    }
+    return QAccessibleWidget::text(t);
+}
+
+QAccessible::Role AccessibleLabel::role() const {
+    return isClickable(static_cast<const Label*>(widget())) ? QAccessible::Button : QAccessible::StaticText;
+}
+
+QAccessible::State AccessibleLabel::state() const {
+    QAccessible::State s = QAccessibleWidget::state();
+    if (role() == QAccessible::Button && widget()->isEnabled()) s.focusable = true;
+    return s;
+}
+
+QAccessibleInterface* AccessibleLabel::factory(const QString& className, QObject* object) {
+    if (className == QLatin1String("Label") && object && object->isWidgetType())
+        return new AccessibleLabel(static_cast<Label*>(object));
+    return nullptr;
+}

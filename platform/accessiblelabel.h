@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QAccessibleWidget>
+
+class Label;
+
+// How assistive technology sees a Label: its caption as its name, as plain
+// text, or as a button when pressing it does something (a menu topic,
+// "Show Clue", a colour swatch), with its enabled state.
+class AccessibleLabel : public QAccessibleWidget {
+public:
+    explicit AccessibleLabel(Label* label);
+
+    QString text(QAccessible::Text t) const override;
+    QAccessible::Role role() const override;
+    QAccessible::State state() const override;
+
+    // The factory Qt asks for the interface of each object.
+    static QAccessibleInterface* factory(const QString& className, QObject* object);
+};

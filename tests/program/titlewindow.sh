@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Starts quorvane under a private Xvfb, waits for its title window, and checks
+# that it is the 364 by 438 pixel title screen and found all its pictures.
+set -u
+program=$1
+work=$(mktemp -d)
+trap 'kill $app $xvfb 2>/dev/null; wait 2>/dev/null; rm -rf "$work"' EXIT
+
+command -v Xvfb > /dev/null || { echo "Xvfb is not installed"; exit 1; }
+exec 3> "$work/display"
+Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp > "$work/xvfb.log" 2>&1 &
+xvfb=$!
+for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+export DISPLAY=":$(cat "$work/display")"
+export XDG_RUNTIME_DIR="$work/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+unset QT_QPA_PLATFORM
+
+cd "$work"  # no pictures here: they must be found beside the program
+"$program" > "$work/out.log" 2>&1 &
+app=$!
+
+for _ in $(seq 100); do
+    line=$(xwininfo -root -children 2>/dev/null | grep '("quorvane"' | head -n 1)
+    if [ -n "$line" ]; then
+        case "$line" in
+            *"364x438+218+81"*) ;;
+            *) echo "title window has the wrong size or place: $line"; exit 1 ;;
+        esac
+        sleep 0.5
+        if ! kill -0 "$app" 2>/dev/null; then echo "the program ended by itself"; cat "$work/out.log"; exit 1; fi
+        if grep -q 'cannot read picture' "$work/out.log"; then
+            echo "pictures not found from another working folder:"; cat "$work/out.log"; exit 1
+        fi
+        echo "title window shown: $line"
+        exit 0
+    fi
+    sleep 0.1
+done
+echo "no title window appeared"
+cat "$work/out.log"
+exit 1
