@@ -2,6 +2,8 @@
 //
 //   quorvane_artwork OUTPUT_FOLDER [NAME...]    draw all pictures, or the named groups
 //   quorvane_artwork --list                     print the group names
+#include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QTextStream>
 
@@ -12,6 +14,15 @@
 int main(int argc, char** argv) {
     // The build runs this with no display; fonts still need a platform.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Nor a login session: give Qt a private runtime folder so that it does
+    // not warn about the missing one in every build log.
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        const QString runtime = QDir::tempPath() + QStringLiteral("/quorvane-artwork-runtime");
+        QDir().mkpath(runtime);
+        QFile::setPermissions(
+            runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
+    }
     QGuiApplication app(argc, argv);
     QStringList arguments = QGuiApplication::arguments().mid(1);
     QTextStream err(stderr);

@@ -60,7 +60,7 @@ PictureCatalogue::PictureCatalogue() {
     tetrahedron.axis = {1, 1, 1};
     tetrahedron.symmetry = 3;
     tetrahedron.frames = 40;
-    tetrahedron.pixelsPerUnit = 80;
+    tetrahedron.pixelsPerUnit = 92;
     tetrahedron.solidOpacity = 170;
     sequences_.push_back(dualPair(QStringLiteral("newrsm"), QStringLiteral("newr"), tetrahedron));
 
