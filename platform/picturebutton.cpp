@@ -20,7 +20,9 @@ void PictureButton::setPicture(const QImage& picture) {
 
 void PictureButton::setTabStop(bool on) { setFocusPolicy(on ? Qt::StrongFocus : Qt::ClickFocus); }
 
-QSize PictureButton::sizeHint() const { return m_picture.isNull() ? QSize(119, 33) : m_picture.size(); }
+QSize PictureButton::sizeHint() const {
+    return m_picture.isNull() ? QSize(119, 33) : m_picture.deviceIndependentSize().toSize();
+}
 
 void PictureButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
@@ -34,8 +36,8 @@ void PictureButton::paintEvent(QPaintEvent*) {
     }
     // The picture sits in the middle of the face and moves a pixel when pressed.
     const QPoint shift = isDown() ? QPoint(1, 1) : QPoint(0, 0);
-    const QRect target(QPoint((width() - m_picture.width()) / 2, (height() - m_picture.height()) / 2) + shift,
-                       m_picture.size());
+    const QSizeF size = m_picture.deviceIndependentSize();
+    const QRectF target(QPointF((width() - size.width()) / 2, (height() - size.height()) / 2) + shift, size);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(target, m_picture);
     if (hasFocus()) {

@@ -3,9 +3,11 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QImageReader>
 #include <QSet>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -68,16 +70,43 @@ QString PictureFiles::resolve(const QString& name) {
     return {};
 }
 
+namespace {
+
+// "recip1\reci0000.gif" -> "recip1\reci0000@2x.gif"
+QString doubleResolutionName(const QString& name) {
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    const qsizetype slash = std::max(name.lastIndexOf(QLatin1Char('\\')), name.lastIndexOf(QLatin1Char('/')));
+    if (dot <= slash) return name + QStringLiteral("@2x");
+    return name.left(dot) + QStringLiteral("@2x") + name.mid(dot);
+}
+
+QImage readFile(const QString& path, QString* why) {
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    QImage image = reader.read();
+    if (image.isNull() && why) *why = reader.errorString();
+    return image;
+}
+
+}  // namespace
+
 QImage PictureFiles::load(const QString& name) {
+    // On a high-density screen a picture drawn at twice the size is used where
+    // one exists; it covers the same logical area, only sharper.
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) && qGuiApp->devicePixelRatio() > 1.0) {
+        const QString sharper = resolve(doubleResolutionName(name));
+        if (!sharper.isEmpty()) {
+            QImage image = readFile(sharper, nullptr);
+            if (!image.isNull()) {
+                image.setDevicePixelRatio(2.0);
+                return image;
+            }
+        }
+    }
     const QString path = resolve(name);
     QImage image;
     QString why = QStringLiteral("not found");
-    if (!path.isEmpty()) {
-        QImageReader reader(path);
-        reader.setDecideFormatFromContent(true);
-        image = reader.read();
-        if (image.isNull()) why = reader.errorString();
-    }
+    if (!path.isEmpty()) image = readFile(path, &why);
     if (image.isNull() && !failures().contains(name)) {
         failures() << name;
         std::fprintf(stderr, "quorvane: cannot read picture %s (%s)\n", qPrintable(name), qPrintable(why));
