@@ -4,7 +4,7 @@
 #include <QFileInfo>
 #include <QImage>
 
-#include <gif_lib.h>
+#include "gifwriter/gifwriter.h"
 
 namespace fixtures {
 
@@ -27,26 +27,13 @@ int frameOf(const QImage& image) {
 
 bool writeGif(const QString& path, int width, int height, int frame) {
     QDir().mkpath(QFileInfo(path).absolutePath());
-    int error = 0;
-    GifFileType* gif = EGifOpenFileName(QFile::encodeName(path).constData(), false, &error);
-    if (!gif) return false;
-    const QColor colour = frameColour(frame);
-    GifColorType colours[2] = {
-        {static_cast<GifByteType>(colour.red()), static_cast<GifByteType>(colour.green()),
-         static_cast<GifByteType>(colour.blue())},
-        {0, 0, 0}};
-    ColorMapObject* map = GifMakeMapObject(2, colours);
-    bool ok = EGifPutScreenDesc(gif, width, height, 1, 0, map) == GIF_OK &&
-              EGifPutImageDesc(gif, 0, 0, width, height, false, nullptr) == GIF_OK;
-    std::vector<GifPixelType> row(static_cast<size_t>(width), 0);
-    for (int y = 0; ok && y < height; ++y) {
-        // A black dot in the bottom-right corner keeps the picture from being one flat colour.
-        row.back() = (y == height - 1) ? 1 : 0;
-        ok = EGifPutLine(gif, row.data(), width) == GIF_OK;
-    }
-    GifFreeMapObject(map);
-    ok = (EGifCloseFile(gif, &error) == GIF_OK) && ok;
-    return ok;
+    // Two colours: the frame's colour everywhere but a black dot in the
+    // bottom-right corner, so the picture is not one flat colour.
+    QImage image(width, height, QImage::Format_Indexed8);
+    image.setColorTable({frameColour(frame).rgb(), qRgb(0, 0, 0)});
+    image.fill(0);
+    image.setPixel(width - 1, height - 1, 1);
+    return GifWriter(path).write(image);
 }
 
 bool writeJpeg(const QString& path, int width, int height, QColor colour) {
