@@ -1,0 +1,185 @@
+// What the screens do over and over while a class watches: one animation tick
+// (read a GIF, decode it, show it) on each animated screen, one press on the
+// Hamilton graph, and one load and unload of each screen. The screens are the
+// program's own, loaded through the registry on the offscreen platform, and
+// the pictures are the ones the build generated into the run folder.
+//
+// Usage: screen_bench [benchmark options] [PICTURE_FOLDER]
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+
+#include <benchmark/benchmark.h>
+
+#include "application.h"
+#include "appscreens.h"
+#include "duality.h"
+#include "dualityscreens.h"
+#include "hamilton.h"
+#include "hamiltonscreens.h"
+#include "imagebox.h"
+#include "jotterscreens.h"
+#include "module1.h"
+#include "picturefiles.h"
+#include "random.h"
+#include "screenregistry.h"
+#include "titlefrm.h"
+
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+constexpr int kQuestionCount = 11;
+// A last question that none of the benchmarked ones equals, so the bank's
+// "never the same question twice" rule does not move the choice.
+constexpr int kUnbenchmarkedQuestion = 10;
+
+// Loads and shows a screen, lets it paint once, and stops its animation timer
+// so that only the benchmark advances the frames.
+template <class T>
+T* shownScreen(const QString& name) {
+    auto* screen = qobject_cast<T*>(screens::show(name));
+    if (!screen) return nullptr;
+    if (auto* timer1 = screen->template findChild<QTimer*>(QStringLiteral("Timer1")))
+        timer1->stop();
+    QCoreApplication::processEvents();
+    return screen;
+}
+
+void unloadScreen(const QString& name) {
+    screens::unload(name);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// Without the real pictures a tick would time a failed file search instead.
+bool picturesMissing(benchmark::State& state) {
+    if (PictureFiles::reportedFailures().isEmpty()) return false;
+    const std::string missing =
+        PictureFiles::reportedFailures().join(QLatin1Char(' ')).toStdString();
+    state.SkipWithError(("pictures missing: " + missing).c_str());
+    return true;
+}
+
+// state.range(0): 1 when the new frame is also painted, as the pupil sees it.
+void titlefrmTick(benchmark::State& state) {
+    auto* title = shownScreen<Titlefrm>(QStringLiteral("Titlefrm"));
+    QWidget* picture1 = title->control(QStringLiteral("Picture1"));
+    const bool paint = state.range(0) != 0;
+    for (auto _ : state) {
+        title->timer1Tick();
+        if (paint) picture1->repaint();
+    }
+    picturesMissing(state);
+    unloadScreen(QStringLiteral("Titlefrm"));
+}
+
+// state.range(0): the question, which decides the sequence; state.range(1): paint or not.
+void dualityTick(benchmark::State& state) {
+    const int question = static_cast<int>(state.range(0));
+    Module1::lastquestion = kUnbenchmarkedQuestion;
+    Random::setSource(
+        [question] { return (static_cast<float>(question) + 0.5f) / kQuestionCount; });
+    auto* screen = shownScreen<duality>(QStringLiteral("duality"));
+    Random::setSource({});
+    state.SetLabel(Module1::smallseq);
+    QWidget* image2 = screen->Image2();
+    const bool paint = state.range(1) != 0;
+    for (auto _ : state) {
+        screen->timer1Tick();
+        if (paint) image2->repaint();
+    }
+    picturesMissing(state);
+    unloadScreen(QStringLiteral("duality"));
+}
+
+// The clue is revealed first, so its frames are on show and not only read.
+void hamiltonTick(benchmark::State& state) {
+    auto* screen = shownScreen<hamilton>(QStringLiteral("hamilton"));
+    screen->label2Click();
+    QWidget* image2 = screen->control(QStringLiteral("Image2"));
+    const bool paint = state.range(0) != 0;
+    for (auto _ : state) {
+        screen->timer1Tick();
+        if (paint) image2->repaint();
+    }
+    picturesMissing(state);
+    unloadScreen(QStringLiteral("hamilton"));
+}
+
+// A real click at the pixel of each edge's midpoint in turn: Qt finds the
+// widget under it, the screen tests all thirty edges, flips the one hit, and
+// the whole window is painted again at once.
+void hamiltonPress(benchmark::State& state) {
+    auto* screen = shownScreen<hamilton>(QStringLiteral("hamilton"));
+    int edge = 0;
+    int flips = 0;
+    for (auto _ : state) {
+        const int before = screen->edgestate()[edge];
+        const QPoint at(qRound(screen->midx()[edge] / kTwipsPerPixel),
+                        qRound(screen->midy()[edge] / kTwipsPerPixel));
+        QTest::mouseClick(screen, Qt::LeftButton, {}, at);
+        screen->repaint();
+        if (screen->edgestate()[edge] != before) ++flips;
+        edge = (edge + 1) % 30;
+    }
+    if (flips != state.iterations()) state.SkipWithError("a press missed its edge");
+    unloadScreen(QStringLiteral("hamilton"));
+}
+
+// Going back and forth between screens all morning must cost the same each time.
+void loadAndUnload(benchmark::State& state, const QString& name) {
+    for (auto _ : state) {
+        screens::show(name);
+        QCoreApplication::processEvents();
+        unloadScreen(name);
+    }
+    picturesMissing(state);
+}
+
+void registerBenchmarks() {
+    benchmark::RegisterBenchmark("Titlefrm/timer1Tick", titlefrmTick)
+        ->ArgName("paint")
+        ->Arg(0)
+        ->Arg(1)
+        ->Unit(benchmark::kMicrosecond);
+    // Questions 0, 1 and 2 play the three different sequences of the quiz.
+    benchmark::RegisterBenchmark("duality/timer1Tick", dualityTick)
+        ->ArgNames({"question", "paint"})
+        ->ArgsProduct({{0, 1, 2}, {0, 1}})
+        ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("hamilton/timer1Tick", hamiltonTick)
+        ->ArgName("paint")
+        ->Arg(0)
+        ->Arg(1)
+        ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("hamilton/pressAndRepaint", hamiltonPress)
+        ->Unit(benchmark::kMicrosecond);
+    for (const char* name : {"Titlefrm", "intro0", "duality", "hamilton", "notepad"}) {
+        benchmark::RegisterBenchmark((std::string(name) + "/loadShowUnload").c_str(), loadAndUnload,
+                                     QString::fromLatin1(name))
+            ->Unit(benchmark::kMillisecond);
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    application::initialise(app);
+    // "Exit" on the title screen must not end the benchmark.
+    application::setEndHandler([] {});
+    registerAppScreens();
+    registerHamiltonScreens();
+    registerDualityScreens();
+    registerJotterScreens();
+
+    benchmark::Initialize(&argc, argv);
+    const QString folder =
+        argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(QUORVANE_PICTURE_FOLDER);
+    PictureFiles::setSearchFolders({folder});
+
+    registerBenchmarks();
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
