@@ -79,6 +79,7 @@ duality::duality() : Screen(QStringLiteral("duality")) {
 
     m_text1 = new QLineEdit(this);
     m_text1->setObjectName(QStringLiteral("Text1"));
+    m_text1->setAccessibleName(QStringLiteral("Your answer"));
     QFont answerFont(kTahoma);
     answerFont.setPixelSize(twips::pointsToPixels(48));
     m_text1->setFont(answerFont);

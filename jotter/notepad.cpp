@@ -123,6 +123,7 @@ void notepad::onLoad() {
         for (ControlArray<Label>* swatches : {&m_label1, &m_label11}) {
             Label* swatch = swatches->load(i);
             swatch->setBackColour(toQColor(ConsolePalette::colour(i)));
+            swatch->setAccessibleName(QString::fromLatin1(ConsolePalette::name(i)));
             connect(swatch, &Label::clicked, this, [this, swatch] { swatchClick(swatch); });
         }
     }

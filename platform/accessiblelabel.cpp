@@ -32,3 +32,18 @@ QAccessibleInterface* AccessibleLabel::factory(const QString& className, QObject
         return new AccessibleLabel(static_cast<Label*>(object));
     return nullptr;
 }
+
+namespace {
+std::function<void(Label*)>& observer() {
+    static std::function<void(Label*)> o;
+    return o;
+}
+}  // namespace
+
+void AccessibleLabel::captionChanged(Label* label) {
+    QAccessibleEvent event(label, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
+    if (observer()) observer()(label);
+}
+
+void AccessibleLabel::setAnnouncementObserver(std::function<void(Label*)> o) { observer() = std::move(o); }

@@ -2,6 +2,8 @@
 
 #include <QAccessibleWidget>
 
+#include <functional>
+
 class Label;
 
 // How assistive technology sees a Label: its caption as its name, as plain
@@ -17,4 +19,11 @@ public:
 
     // The factory Qt asks for the interface of each object.
     static QAccessibleInterface* factory(const QString& className, QObject* object);
+
+    // Tells assistive technology that a label's caption changed, so a new
+    // verdict or result is read out as soon as it is set.
+    static void captionChanged(Label* label);
+    // Tests watch the announcements here: Qt passes accessibility events on
+    // only while a screen reader is listening.
+    static void setAnnouncementObserver(std::function<void(Label*)> observer);
 };

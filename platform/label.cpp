@@ -1,10 +1,10 @@
 #include "label.h"
 
-#include <QAccessible>
 #include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "accessiblelabel.h"
 #include "twips.h"
 
 Label::Label(QWidget* parent, const QString& name, int index) : QWidget(parent) {
@@ -15,12 +15,10 @@ Label::Label(QWidget* parent, const QString& name, int index) : QWidget(parent) 
 }
 
 void Label::setCaption(const QString& caption) {
-    if (caption == m_caption) return;
+    // Announced even when unchanged: a second "Wrong, Try Again" is news too.
     m_caption = caption;
     update();
-    // Screen readers hear of a new verdict or result as soon as it is set.
-    QAccessibleEvent event(this, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&event);
+    AccessibleLabel::captionChanged(this);
 }
 
 void Label::setForeColour(const QColor& colour) {

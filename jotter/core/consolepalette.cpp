@@ -23,9 +23,18 @@ constexpr std::array<Rgb, ConsolePalette::kCount> kColours = {{
     {255, 255, 255},  // white
 }};
 
+constexpr std::array<const char*, ConsolePalette::kCount> kNames = {
+    "black",     "blue",       "green",       "cyan",       "red",       "magenta",
+    "brown",     "light grey", "dark grey",   "light blue", "light green", "light cyan",
+    "light red", "light magenta", "yellow",   "white",
+};
+
+int wrap(int index) { return ((index % ConsolePalette::kCount) + ConsolePalette::kCount) % ConsolePalette::kCount; }
+
 }  // namespace
 
 Rgb ConsolePalette::colour(int index) {
-    const int wrapped = ((index % kCount) + kCount) % kCount;
-    return kColours[static_cast<std::size_t>(wrapped)];
+    return kColours[static_cast<std::size_t>(wrap(index))];
 }
+
+const char* ConsolePalette::name(int index) { return kNames[static_cast<std::size_t>(wrap(index))]; }

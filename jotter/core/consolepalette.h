@@ -10,4 +10,6 @@ public:
 
     // Colour of entry index; an index outside 0 to 15 wraps into the palette.
     static Rgb colour(int index);
+    // Its name as a pupil would say it ("light blue"), for assistive technology.
+    static const char* name(int index);
 };
