@@ -1,0 +1,236 @@
+#!/usr/bin/env bash
+# Measures what a classroom projector running Quorvane 2 all morning cares
+# about, and prints one table:
+#   1. start-up to the title window mapped, against a bare Qt window of the
+#      same size started the same way (median of several starts each);
+#   2. one animation tick on each animated screen, and one press on the
+#      Hamilton graph with the window repainted (Google Benchmark);
+#   3. processor time while the title, Hamilton clue and Duality animations run;
+#   4. peak memory after a tour of every screen, and resident memory after one
+#      tour and after many more (a program that leaks grows between the two).
+#
+# Usage: bench/run.sh [BUILD_FOLDER]      (default: build-bench at the top)
+# Environment: QUORVANE_BENCH_STARTS (starts of each program, default 20),
+#              QUORVANE_BENCH_SECONDS (seconds of each processor sample, default 10),
+#              QUORVANE_BENCH_TOURS (extra tours for the memory check, default 10).
+set -euo pipefail
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build=${1:-$root/build-bench}
+starts=${QUORVANE_BENCH_STARTS:-20}
+sample_seconds=${QUORVANE_BENCH_SECONDS:-10}
+tours=${QUORVANE_BENCH_TOURS:-10}
+
+for tool in cmake ninja Xvfb xdotool awk; do
+    command -v "$tool" > /dev/null || { echo "run.sh needs $tool" >&2; exit 1; }
+done
+
+echo "Building into $build ..." >&2
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVANE_BENCHMARKS=ON \
+    > /dev/null
+cmake --build "$build" --target quorvane quorvane_pictures bare_window window_watcher screen_bench \
+    > "$build/bench-build.log" 2>&1 || { cat "$build/bench-build.log" >&2; exit 1; }
+
+program=$build/run/quorvane
+bare=$build/bench/bare_window
+watcher=$build/bench/window_watcher
+screen_bench=$build/bench/screen_bench
+
+work=$(mktemp -d /tmp/quorvane-bench.XXXXXX)
+app=""
+xvfb=""
+cleanup() {
+    [ -n "$app" ] && kill "$app" 2> /dev/null
+    [ -n "$xvfb" ] && kill "$xvfb" 2> /dev/null
+    wait 2> /dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+
+# A private X server of the classroom size the screens are designed for.
+exec 3> "$work/display"
+Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp > "$work/xvfb.log" 2>&1 &
+xvfb=$!
+exec 3>&-
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || { echo "Xvfb did not start" >&2; cat "$work/xvfb.log" >&2; exit 1; }
+export DISPLAY=":$(cat "$work/display")"
+export XDG_RUNTIME_DIR="$work/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+unset QT_QPA_PLATFORM
+
+# The program is started from its run folder, as a teacher would start it.
+cd "$build/run"
+
+median() { sort -n | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+
+# ---- 1. Start-up -------------------------------------------------------------
+echo "Starting each program $starts times ..." >&2
+# One start of each first, so that neither pays for cold disk caches alone.
+"$watcher" "$bare" > /dev/null 2>> "$work/start.log"
+"$watcher" "$program" > /dev/null 2>> "$work/start.log"
+for i in $(seq "$starts"); do
+    # Alternating which goes first spreads any drift in the machine's load evenly.
+    if ((i % 2)); then order=("$bare" "$program"); else order=("$program" "$bare"); fi
+    for p in "${order[@]}"; do
+        ms=$("$watcher" "$p" 2>> "$work/start.log")
+        if [ "$p" = "$bare" ]; then echo "$ms" >> "$work/bare.ms"; else echo "$ms" >> "$work/program.ms"; fi
+    done
+done
+bare_ms=$(median < "$work/bare.ms")
+program_ms=$(median < "$work/program.ms")
+start_ratio=$(awk -v a="$program_ms" -v b="$bare_ms" 'BEGIN { printf "%.2f", a / b }')
+
+# ---- 2. Ticks and presses ----------------------------------------------------
+echo "Timing ticks and presses ..." >&2
+"$screen_bench" --benchmark_format=csv --benchmark_repetitions=5 \
+    --benchmark_report_aggregates_only=true > "$work/screen.csv" 2> "$work/screen.log" ||
+    { cat "$work/screen.log" >&2; exit 1; }
+if grep -q ',true,' "$work/screen.csv"; then
+    echo "a benchmark failed:" >&2
+    grep ',true,' "$work/screen.csv" >&2
+    exit 1
+fi
+# "name_median",iterations,real_time,cpu_time,time_unit,...: prints "cpu real unit" of the median.
+bench_row() {
+    awk -F, -v want="\"$1_median\"" '$1 == want { printf "%.3f %.3f %s", $4, $3, $5 }' "$work/screen.csv"
+}
+
+# ---- 3. Processor time while animating ----------------------------------------
+clock_ticks=$(getconf CLK_TCK)
+cpu_ticks() {  # utime + stime; the name field "(quorvane)" holds no spaces
+    awk '{ print $14 + $15 }' "/proc/$app/stat"
+}
+# Percent of one core used by the program over the sample.
+cpu_percent() {
+    sleep 2  # let the screen settle after its load
+    local t0 c0 t1 c1
+    t0=$(date +%s.%N)
+    c0=$(cpu_ticks)
+    sleep "$sample_seconds"
+    c1=$(cpu_ticks)
+    t1=$(date +%s.%N)
+    awk -v c="$((c1 - c0))" -v hz="$clock_ticks" -v t0="$t0" -v t1="$t1" \
+        'BEGIN { printf "%.2f", 100 * c / hz / (t1 - t0) }'
+}
+window_of() {  # the visible window with this exact title
+    xdotool search --sync --onlyvisible --name "^$1\$" 2> /dev/null | head -n 1
+}
+# Clicks at a pixel of a window's inner area, given in twips as the screens place their controls.
+click_twips() {
+    local window
+    window=$(window_of "$1")
+    [ -n "$window" ] || { echo "no window titled \"$1\"" >&2; return 1; }
+    xdotool mousemove --window "$window" $(($2 / 15)) $(($3 / 15)) click 1
+    sleep 0.5
+}
+expect_window() {
+    timeout 10 xdotool search --sync --onlyvisible --name "^$1\$" > /dev/null 2>&1 ||
+        { echo "the window \"$1\" did not appear" >&2; exit 1; }
+}
+vm() { awk -v key="$1:" '$1 == key { printf "%.1f", $2 / 1024 }' "/proc/$app/status"; }
+
+# The middle of each control the tour clicks, in twips within its window.
+title_ok=(1987 6097)           # Titlefrm Command1, inside Frame1 (which sits 90 twips up)
+menu_duality=(8737 2767)       # intro0 Label5(0)
+menu_voyage=(8737 4267)        # intro0 Label5(2)
+menu_exit=(982 8197)           # intro0 Command1
+activity_exit=(982 8197)       # cmdexit of duality and hamilton
+duality_jotter=(10942 7702)    # duality cmdjotter
+hamilton_clue=(9277 1687)      # hamilton Label2, "Show Clue"
+hamilton_title="Hamilton's Voyage Around the World"
+
+echo "Sampling processor time for ${sample_seconds} s on each animated screen ..." >&2
+read -r _ app < <("$watcher" --keep "$program" 2> "$work/program.log")
+expect_window " "
+cpu_title=$(cpu_percent)
+
+click_twips " " "${title_ok[@]}"
+expect_window "Quorvane 2"
+click_twips "Quorvane 2" "${menu_voyage[@]}"
+expect_window "$hamilton_title"
+click_twips "$hamilton_title" "${hamilton_clue[@]}"
+cpu_hamilton=$(cpu_percent)
+
+click_twips "$hamilton_title" "${activity_exit[@]}"
+expect_window "Quorvane 2"
+click_twips "Quorvane 2" "${menu_duality[@]}"
+expect_window "Duality"
+cpu_duality=$(cpu_percent)
+
+# ---- 4. Memory -----------------------------------------------------------------
+echo "Touring every screen for the memory check ..." >&2
+tour() {
+    click_twips "Duality" "${duality_jotter[@]}"
+    expect_window "Jotter"
+    click_twips "Duality" "${activity_exit[@]}"
+    expect_window "Quorvane 2"
+    click_twips "Quorvane 2" "${menu_voyage[@]}"
+    expect_window "$hamilton_title"
+    click_twips "$hamilton_title" "${hamilton_clue[@]}"
+    click_twips "$hamilton_title" "${activity_exit[@]}"
+    expect_window "Quorvane 2"
+    click_twips "Quorvane 2" "${menu_exit[@]}"
+    expect_window " "
+    click_twips " " "${title_ok[@]}"
+    expect_window "Quorvane 2"
+    click_twips "Quorvane 2" "${menu_duality[@]}"
+    expect_window "Duality"
+}
+tour
+sleep 1
+peak_mb=$(vm VmHWM)
+rss_one_tour=$(vm VmRSS)
+for _ in $(seq "$tours"); do tour; done
+sleep 1
+rss_more_tours=$(vm VmRSS)
+peak_after_tours=$(vm VmHWM)
+if grep -q 'cannot read picture' "$work/program.log"; then
+    echo "the program could not read some pictures:" >&2
+    grep 'cannot read picture' "$work/program.log" >&2
+fi
+kill "$app"
+wait "$app" 2> /dev/null || true
+app=""
+
+# ---- The table -------------------------------------------------------------------
+verdict() { awk -v v="$1" -v limit="$2" 'BEGIN { print (v + 0 <= limit + 0) ? "met" : "MISSED" }'; }
+row() { printf '| %-48s | %14s | %-16s | %-6s |\n' "$1" "$2" "$3" "$4"; }
+tick_row() {  # name, benchmark
+    local cpu real unit
+    read -r cpu real unit <<< "$(bench_row "$2")"
+    [ -n "$cpu" ] || { row "$1" "not run" "< 1 ms" "?"; return; }
+    row "$1" "$cpu $unit" "< 1000 us" "$(verdict "$cpu" 1000)"
+    row "  (wall clock)" "$real $unit" "" ""
+}
+
+echo
+echo "Quorvane 2 measurements, $(date -u '+%Y-%m-%d %H:%M UTC')"
+echo "Machine: $(nproc) cores, $(awk -F': ' '/^model name/ { print $2; exit }' /proc/cpuinfo)," \
+    "Debian $(cat /etc/debian_version), load average $(cut -d' ' -f1-3 /proc/loadavg)"
+echo
+row "measurement" "result" "target" "status"
+row "------------------------------------------------" "--------------" "----------------" "------"
+row "start-up, title window mapped (median of $starts)" "$program_ms ms" "" ""
+row "start-up, bare Qt window mapped (median)" "$bare_ms ms" "" ""
+row "start-up ratio, program / bare window" "$start_ratio" "<= 1.2" "$(verdict "$start_ratio" 1.2)"
+tick_row "Titlefrm Timer1 tick, frame painted (CPU)" "Titlefrm/timer1Tick/paint:1"
+tick_row "duality Timer1 tick, newrsm painted (CPU)" "duality/timer1Tick/question:0/paint:1"
+tick_row "duality Timer1 tick, recip1 painted (CPU)" "duality/timer1Tick/question:1/paint:1"
+tick_row "duality Timer1 tick, dualsm painted (CPU)" "duality/timer1Tick/question:2/paint:1"
+tick_row "hamilton Timer1 tick, clue painted (CPU)" "hamilton/timer1Tick/paint:1"
+read -r cpu real unit <<< "$(bench_row "hamilton/pressAndRepaint")"
+row "hamilton press, 30 edges tested, repainted" "$cpu $unit" "" ""
+row "  (wall clock)" "$real $unit" "" ""
+row "processor, title animating (25 ms)" "$cpu_title %" "< 3 % of a core" "$(verdict "$cpu_title" 3)"
+row "processor, Hamilton clue animating (50 ms)" "$cpu_hamilton %" "< 3 % of a core" "$(verdict "$cpu_hamilton" 3)"
+row "processor, Duality animating (50 ms)" "$cpu_duality %" "< 3 % of a core" "$(verdict "$cpu_duality" 3)"
+row "peak memory (VmHWM) after a tour of all screens" "$peak_mb MB" "< 60 MB" "$(verdict "$peak_mb" 60)"
+row "resident memory after 1 tour" "$rss_one_tour MB" "" ""
+row "resident memory after $((tours + 1)) tours" "$rss_more_tours MB" "no growth" ""
+row "peak memory after $((tours + 1)) tours" "$peak_after_tours MB" "< 60 MB" "$(verdict "$peak_after_tours" 60)"
+echo
+echo "All benchmark cases (median of 5 repetitions):"
+awk -F, 'NR > 1 && $1 ~ /_median"$/ { gsub(/"/, "", $1); sub(/_median$/, "", $1);
+    printf "  %-44s %10.3f %-2s CPU %10.3f %-2s wall %s\n", $1, $4, $5, $3, $5, $8 }' "$work/screen.csv"
