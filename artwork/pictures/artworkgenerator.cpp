@@ -22,8 +22,11 @@ bool ArtworkGenerator::run(const QStringList& names) {
             return false;
         }
     auto wanted = [&](const QString& name) { return names.isEmpty() || names.contains(name); };
-    for (const auto& still : catalogue_.stills())
-        if (wanted(still.name) && !writeStill(still)) return false;
+    for (const auto& still : catalogue_.stills()) {
+        if (!wanted(still.name)) continue;
+        if (!writeStill(still, 1)) return false;
+        if (still.sharpVersion && !writeStill(still, PictureCatalogue::kSharpScale)) return false;
+    }
     for (const auto& sequence : catalogue_.sequences())
         if (wanted(sequence.name) && !writeSequence(sequence)) return false;
     return true;
@@ -31,7 +34,7 @@ bool ArtworkGenerator::run(const QStringList& names) {
 
 bool ArtworkGenerator::writeSequence(const PictureCatalogue::Sequence& sequence) {
     std::vector<QImage> frames(static_cast<size_t>(sequence.frames));
-    parallelFor(sequence.frames, [&](int i) { frames[i] = sequence.frame(i); });
+    parallelFor(sequence.frames, [&](int i) { frames[i] = sequence.frame(i, 1); });
 
     // One palette for the whole loop, so still parts keep their colours. Next
     // frames differ little, so a few dozen spread over the loop show it all.
@@ -50,22 +53,33 @@ bool ArtworkGenerator::writeSequence(const PictureCatalogue::Sequence& sequence)
     QMutex mutex;
     QString failure;
     const QDir folder(QDir(folder_).filePath(sequence.folder));
-    parallelFor(sequence.frames, [&](int i) {
-        const QString file =
-            sequence.filePrefix + QStringLiteral("%1.gif").arg(i, 4, 10, QLatin1Char('0'));
+    auto write = [&](const QString& file, const QImage& frame) {
         GifWriter writer(folder.filePath(file));
-        if (!writer.write(quantizer.remap(frames[i]))) {
+        if (!writer.write(quantizer.remap(frame))) {
             QMutexLocker lock(&mutex);
             failure = folder.filePath(file) + QStringLiteral(": ") + writer.errorString();
         }
+    };
+    auto fileName = [&](int i) {
+        return sequence.filePrefix + QStringLiteral("%1.gif").arg(i, 4, 10, QLatin1Char('0'));
+    };
+    parallelFor(sequence.frames, [&](int i) { write(fileName(i), frames[i]); });
+    frames.clear();
+    // The sharper frames are four times the size, so each is drawn, reduced
+    // and written in one go rather than all held at once; they share the
+    // palette above, so both versions show the same colours.
+    parallelFor(sequence.frames, [&](int i) {
+        write(PictureCatalogue::sharpPath(fileName(i)),
+              sequence.frame(i, PictureCatalogue::kSharpScale));
     });
     error_ = failure;
     return failure.isEmpty();
 }
 
-bool ArtworkGenerator::writeStill(const PictureCatalogue::Still& still) {
-    const QString path = QDir(folder_).filePath(still.path);
-    const QImage image = still.draw();
+bool ArtworkGenerator::writeStill(const PictureCatalogue::Still& still, int scale) {
+    const QString path =
+        QDir(folder_).filePath(scale == 1 ? still.path : PictureCatalogue::sharpPath(still.path));
+    const QImage image = still.draw(scale);
     if (still.format == "GIF") {
         GifWriter writer(path);
         if (writer.write(image)) return true;

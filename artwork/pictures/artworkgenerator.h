@@ -5,9 +5,11 @@
 
 #include "picturecatalogue.h"
 
-// Draws the catalogue's pictures into a run folder. Animation frames are drawn
-// on every core, then reduced to one shared 256-colour palette a sequence (so
-// that the backdrop does not flicker) and written as GIF files.
+// Draws the catalogue's pictures into a run folder, each at its normal size
+// and, where the program reads it, again at twice the size for high-density
+// screens. Animation frames are drawn on every core, then reduced to one
+// shared 256-colour palette a sequence (so that the backdrop does not flicker,
+// and the sharper frames keep the same colours) and written as GIF files.
 class ArtworkGenerator {
 public:
     explicit ArtworkGenerator(QString outputFolder);
@@ -19,7 +21,7 @@ public:
 
 private:
     bool writeSequence(const PictureCatalogue::Sequence& sequence);
-    bool writeStill(const PictureCatalogue::Still& still);
+    bool writeStill(const PictureCatalogue::Still& still, int scale);
 
     QString folder_;
     PictureCatalogue catalogue_;

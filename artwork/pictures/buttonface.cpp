@@ -7,13 +7,14 @@
 
 #include "artcolours.h"
 
-QImage ButtonFace::draw(const QString& caption, QSize size) {
-    QImage image(size, QImage::Format_RGB32);
+QImage ButtonFace::draw(const QString& caption, QSize size, int scale) {
+    QImage image(size * scale, QImage::Format_RGB32);
     image.fill(artcolours::window);
     QPainter painter(&image);
+    painter.scale(scale, scale);
     painter.setRenderHint(QPainter::Antialiasing);
 
-    const QRectF plate = QRectF(image.rect()).adjusted(0.75, 0.75, -0.75, -0.75);
+    const QRectF plate = QRectF(QPointF(), size).adjusted(0.75, 0.75, -0.75, -0.75);
     const double radius = size.height() * 0.24;
     QLinearGradient light(plate.topLeft(), plate.bottomLeft());
     light.setColorAt(0.0, QColor(104, 146, 232));

@@ -7,5 +7,7 @@
 // rounded plate with its caption, on the window's blue so the corners blend.
 class ButtonFace {
 public:
-    static QImage draw(const QString& caption, QSize size = {119, 33});
+    // `size` is the button's on a normal screen; the picture has `scale` times
+    // as many pixels each way, drawn afresh for high-density screens.
+    static QImage draw(const QString& caption, QSize size = {119, 33}, int scale = 1);
 };

@@ -17,7 +17,7 @@ DualPairAnimation::DualPairAnimation(const Setup& setup)
       dual_(setup.placement == Placement::Inscribed ? inscribedDual(solid_) : dual(solid_)),
       upright_(Mat3::aligning(setup.axis, {0, 1, 0})) {}
 
-QImage DualPairAnimation::frame(int index) const {
+QImage DualPairAnimation::frame(int index, int scale) const {
     constexpr double degree = std::numbers::pi / 180.0;
     const double turn = 2.0 * std::numbers::pi / setup_.symmetry * index / setup_.frames;
     Camera camera(setup_.size, setup_.pixelsPerUnit);
@@ -48,9 +48,10 @@ QImage DualPairAnimation::frame(int index) const {
             scene.addDot(solid_.edgeMidpoint(e), 2.6, Qt::white, QPen(artcolours::dotOutline, 1.0));
     }
 
-    QImage image(setup_.size, QImage::Format_RGB32);
+    QImage image(setup_.size * scale, QImage::Format_RGB32);
     QPainter painter(&image);
-    Backdrop::paint(painter, image.rect());
+    painter.scale(scale, scale);
+    Backdrop::paint(painter, QRectF(QPointF(), setup_.size));
     Renderer().paint(painter, scene, camera);
     return image;
 }

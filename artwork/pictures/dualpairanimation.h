@@ -43,7 +43,9 @@ public:
     explicit DualPairAnimation(const Setup& setup);
 
     int frameCount() const { return setup_.frames; }
-    QImage frame(int index) const;
+    // `scale` times as many pixels each way as the setup's size, for
+    // high-density screens: the same picture, drawn finer.
+    QImage frame(int index, int scale = 1) const;
 
 private:
     Setup setup_;

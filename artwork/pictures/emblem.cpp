@@ -42,12 +42,13 @@ void Emblem::paintSolids(QPainter& painter, const QRectF& box) {
     Renderer().paint(painter, scene, camera);
 }
 
-QImage Emblem::logo(QSize size) {
-    QImage image(size, QImage::Format_RGB32);
+QImage Emblem::logo(QSize size, int scale) {
+    QImage image(size * scale, QImage::Format_RGB32);
     image.fill(artcolours::menu);
     QPainter painter(&image);
+    painter.scale(scale, scale);
     painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF card = QRectF(image.rect()).adjusted(0.75, 0.75, -0.75, -0.75);
+    const QRectF card = QRectF(QPointF(), size).adjusted(0.75, 0.75, -0.75, -0.75);
     const double radius = size.width() / 9.0;
     QPainterPath outline;
     outline.addRoundedRect(card, radius, radius);

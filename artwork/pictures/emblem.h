@@ -11,8 +11,9 @@ class Emblem {
 public:
     // The two solids, fitted into `box`; lines scale with the box.
     static void paintSolids(QPainter& painter, const QRectF& box);
-    // The menu's logo: the emblem over the program's name on a dark card.
-    static QImage logo(QSize size = {100, 139});
+    // The menu's logo: the emblem over the program's name on a dark card,
+    // `scale` times as many pixels each way as `size`.
+    static QImage logo(QSize size = {100, 139}, int scale = 1);
     // A square icon with transparent corners.
     static QImage icon(int size);
 };

@@ -22,11 +22,12 @@ struct Placed {
 
 }  // namespace
 
-QImage MenuBackground::draw(QSize size) {
+QImage MenuBackground::draw(QSize size, int scale) {
     constexpr double degree = std::numbers::pi / 180.0;
-    QImage image(size, QImage::Format_RGB32);
+    QImage image(size * scale, QImage::Format_RGB32);
     image.fill(artcolours::menu);
     QPainter painter(&image);
+    painter.scale(scale, scale);
 
     // Scaled from the 800 by 600 layout, so a different size keeps the look.
     const double sx = size.width() / 800.0, sy = size.height() / 600.0, s = std::min(sx, sy);

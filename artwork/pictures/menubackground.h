@@ -7,5 +7,6 @@
 // its yellow entries read at least as well everywhere as on the plain blue.
 class MenuBackground {
 public:
-    static QImage draw(QSize size = {800, 600});
+    // `scale` times as many pixels each way as `size`, for high-density screens.
+    static QImage draw(QSize size = {800, 600}, int scale = 1);
 };

@@ -16,7 +16,8 @@ namespace {
 PictureCatalogue::Sequence dualPair(const QString& name, const QString& prefix,
                                     const DualPairAnimation::Setup& setup) {
     auto animation = std::make_shared<const DualPairAnimation>(setup);
-    return {name, name, prefix, setup.frames, [animation](int i) { return animation->frame(i); }};
+    return {name, name, prefix, setup.frames,
+            [animation](int i, int scale) { return animation->frame(i, scale); }};
 }
 
 }  // namespace
@@ -24,22 +25,28 @@ PictureCatalogue::Sequence dualPair(const QString& name, const QString& prefix,
 PictureCatalogue::PictureCatalogue() {
     using Placement = DualPairAnimation::Placement;
 
-    stills_.push_back({QStringLiteral("menu"), QStringLiteral("newrec0/newr0039.gif"), "GIF", -1,
-                       [] { return MenuBackground::draw(); }});
-    stills_.push_back({QStringLiteral("logo"), QStringLiteral("Images/logo2.jpg"), "JPEG", 92,
-                       [] { return Emblem::logo(); }});
+    stills_.push_back(
+        {QStringLiteral("menu"), QStringLiteral("newrec0/newr0039.gif"), "GIF", -1, [](int scale) {
+             return MenuBackground::draw({800, 600}, scale);
+         }});
+    stills_.push_back(
+        {QStringLiteral("logo"), QStringLiteral("Images/logo2.jpg"), "JPEG", 92, [](int scale) {
+             return Emblem::logo({100, 139}, scale);
+         }});
     for (const char* caption : {"Exit", "Next", "Answer", "Check", "Jotter", "Scramble"}) {
         const QString text = QString::fromLatin1(caption);
         stills_.push_back({QStringLiteral("buttons"),
                            QStringLiteral("Images/") + text.toLower() + QStringLiteral(".jpg"),
-                           "JPEG", 92, [text] { return ButtonFace::draw(text); }});
+                           "JPEG", 92, [text](int scale) {
+                               return ButtonFace::draw(text, {119, 33}, scale);
+                           }});
     }
     for (int size : {32, 48, 64, 128, 256})
         stills_.push_back({QStringLiteral("icons"),
                            QStringLiteral("icons/quorvane-%1.png").arg(size), "PNG", -1,
-                           [size] { return Emblem::icon(size); }});
+                           [size](int) { return Emblem::icon(size); }, false});
     stills_.push_back({QStringLiteral("cursor"), QStringLiteral("Images/fullscreen-cursor.png"),
-                       "PNG", -1, [] { return PointerCursor::draw(); }});
+                       "PNG", -1, [](int scale) { return PointerCursor::draw(scale); }});
 
     // The title and quiz screens: a cube with the octahedron inside it, turning
     // a quarter turn about a face axis over the loop.
@@ -79,7 +86,7 @@ PictureCatalogue::PictureCatalogue() {
     auto voyage = std::make_shared<const VoyageAnimation>(VoyageAnimation::Setup{});
     sequences_.push_back({QStringLiteral("voyvivsm"), QStringLiteral("voyvivsm"),
                           QStringLiteral("voyv"), voyage->frameCount(),
-                          [voyage](int i) { return voyage->frame(i); }});
+                          [voyage](int i, int scale) { return voyage->frame(i, scale); }});
 }
 
 QStringList PictureCatalogue::names() const {
@@ -89,4 +96,10 @@ QStringList PictureCatalogue::names() const {
     for (const auto& s : stills_)
         if (!names.contains(s.name)) names.append(s.name);
     return names;
+}
+
+QString PictureCatalogue::sharpPath(const QString& path) {
+    const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
+    const qsizetype suffix = dot > path.lastIndexOf(QLatin1Char('/')) ? dot : path.size();
+    return path.left(suffix) + QStringLiteral("@%1x").arg(kSharpScale) + path.mid(suffix);
 }

@@ -10,15 +10,23 @@
 // Every picture the program reads from its run folder: where each one goes and
 // what draws it. Pictures are grouped under short names ("recip1", "buttons")
 // so that a few can be drawn on their own.
+//
+// Each picture the program reads also has a sharper version for high-density
+// screens beside it, "reci0000@2x.gif" beside "reci0000.gif": the same picture
+// drawn afresh with twice the pixels each way, so it covers the same area.
 class PictureCatalogue {
 public:
+    // How many times finer the sharper versions are drawn.
+    static constexpr int kSharpScale = 2;
+
     // An animation, one GIF file a frame: folder/prefix0000.gif and on.
     struct Sequence {
         QString name;
         QString folder;
         QString filePrefix;
         int frames = 0;
-        std::function<QImage(int)> frame;  // must be safe to call from any thread
+        // (frame, scale); must be safe to call from any thread.
+        std::function<QImage(int, int)> frame;
     };
     // A single picture in any format Qt writes, or "GIF".
     struct Still {
@@ -26,10 +34,18 @@ public:
         QString path;  // relative to the run folder
         QByteArray format;
         int quality = -1;
-        std::function<QImage()> draw;  // called on the main thread (it may use fonts)
+        // Called with the scale on the main thread (it may use fonts).
+        std::function<QImage(int)> draw;
+        // False for pictures the program never reads itself (the desktop's
+        // icons come in sizes of their own).
+        bool sharpVersion = true;
     };
 
     PictureCatalogue();
+
+    // Where the sharper version of `path` goes: "Images/exit.jpg" gives
+    // "Images/exit@2x.jpg".
+    static QString sharpPath(const QString& path);
 
     const std::vector<Sequence>& sequences() const { return sequences_; }
     const std::vector<Still>& stills() const { return stills_; }

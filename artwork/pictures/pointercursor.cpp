@@ -3,8 +3,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
-QImage PointerCursor::draw() {
-    QImage image(32, 32, QImage::Format_ARGB32_Premultiplied);
+QImage PointerCursor::draw(int scale) {
+    QImage image(32 * scale, 32 * scale, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
 
     // Drawn about the hot spot: the finger's top edge runs through it.
@@ -31,6 +31,7 @@ QImage PointerCursor::draw() {
     hand = hand.united(thumb).simplified();
 
     QPainter painter(&image);
+    painter.scale(scale, scale);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(QColor(0, 0, 0), 1.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.setBrush(Qt::white);

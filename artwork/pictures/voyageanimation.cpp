@@ -97,7 +97,7 @@ void VoyageAnimation::chooseRoute() {
     startAngle_ = bestTurn;
 }
 
-QImage VoyageAnimation::frame(int index) const {
+QImage VoyageAnimation::frame(int index, int scale) const {
     Camera camera(setup_.size, setup_.pixelsPerUnit);
     camera.setOrientation(orientationAt(index));
 
@@ -134,9 +134,10 @@ QImage VoyageAnimation::frame(int index) const {
     const Vec3 traveller = lerp(at[route_[hop]], at[route_[hop + 1]], progress - hop);
     scene.addDot(traveller, 5.2, faded(Qt::white), QPen(faded(QColor(255, 140, 40)), 2.0));
 
-    QImage image(setup_.size, QImage::Format_RGB32);
+    QImage image(setup_.size * scale, QImage::Format_RGB32);
     QPainter painter(&image);
-    Backdrop::paint(painter, image.rect());
+    painter.scale(scale, scale);
+    Backdrop::paint(painter, QRectF(QPointF(), setup_.size));
     Renderer().paint(painter, scene, camera);
     return image;
 }

@@ -28,7 +28,8 @@ public:
     explicit VoyageAnimation(const Setup& setup);
 
     int frameCount() const { return setup_.frames; }
-    QImage frame(int index) const;
+    // `scale` times as many pixels each way as the setup's size.
+    QImage frame(int index, int scale = 1) const;
     // The cities visited, in order, as vertex numbers of the dodecahedron.
     const std::vector<int>& route() const { return route_; }
     const geometry::Polyhedron& solid() const { return solid_; }

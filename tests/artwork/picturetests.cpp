@@ -1,6 +1,6 @@
 // The pictures as the program will read them: every file it names, at its
 // size, decodable, and animations that move on every frame and loop without
-// a jump.
+// a jump; and beside each, its sharper version for high-density screens.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -15,6 +15,7 @@
 #include <set>
 
 #include "pictures/hamiltoncircuits.h"
+#include "pictures/picturecatalogue.h"
 #include "pictures/voyageanimation.h"
 
 namespace {
@@ -52,11 +53,38 @@ const SequenceFiles kSequences[] = {
     {"voyvivsm", "voyv", 120},
 };
 
-QString framePath(const Generated& out, const SequenceFiles& s, int frame) {
-    return out.path(QString::fromLatin1(s.folder) + QLatin1Char('/') +
-                    QString::fromLatin1(s.prefix) +
-                    QStringLiteral("%1.gif").arg(frame, 4, 10, QLatin1Char('0')));
+QString frameFile(const SequenceFiles& s, int frame) {
+    return QString::fromLatin1(s.folder) + QLatin1Char('/') + QString::fromLatin1(s.prefix) +
+           QStringLiteral("%1.gif").arg(frame, 4, 10, QLatin1Char('0'));
 }
+
+QString framePath(const Generated& out, const SequenceFiles& s, int frame) {
+    return out.path(frameFile(s, frame));
+}
+
+// Every single picture the program reads, at its size on a normal screen.
+struct StillFile {
+    const char* file;
+    QSize size;
+};
+
+const StillFile kStills[] = {
+    {"newrec0/newr0039.gif", {800, 600}},
+    {"Images/logo2.jpg", {100, 139}},
+    {"Images/exit.jpg", {119, 33}},
+    {"Images/next.jpg", {119, 33}},
+    {"Images/answer.jpg", {119, 33}},
+    {"Images/check.jpg", {119, 33}},
+    {"Images/jotter.jpg", {119, 33}},
+    {"Images/scramble.jpg", {119, 33}},
+    {"Images/fullscreen-cursor.png", {32, 32}},
+};
+
+// The desktop's icons, which come in sizes of their own and have no sharper
+// versions.
+const int kIconSizes[] = {32, 48, 64, 128, 256};
+
+QString iconFile(int size) { return QStringLiteral("icons/quorvane-%1.png").arg(size); }
 
 // Mean absolute difference per colour channel, 0 to 255.
 double step(const QImage& a, const QImage& b) {
@@ -71,6 +99,67 @@ double step(const QImage& a, const QImage& b) {
                    std::abs(qBlue(p[c]) - qBlue(q[c]));
     }
     return sum / (3.0 * x.width() * x.height());
+}
+
+// The same measure over all four channels, premultiplied so that whatever
+// colour a transparent pixel keeps does not count.
+double difference(const QImage& a, const QImage& b) {
+    const QImage x = a.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const QImage y = b.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    double sum = 0;
+    for (int r = 0; r < x.height(); ++r) {
+        const QRgb* p = reinterpret_cast<const QRgb*>(x.constScanLine(r));
+        const QRgb* q = reinterpret_cast<const QRgb*>(y.constScanLine(r));
+        for (int c = 0; c < x.width(); ++c)
+            sum += std::abs(qRed(p[c]) - qRed(q[c])) + std::abs(qGreen(p[c]) - qGreen(q[c])) +
+                   std::abs(qBlue(p[c]) - qBlue(q[c])) + std::abs(qAlpha(p[c]) - qAlpha(q[c]));
+    }
+    return sum / (4.0 * x.width() * x.height());
+}
+
+// Neighbouring pixels, across and down, that differ by at least `least` in
+// some channel: the crisp edges of a picture.
+int edgeSteps(const QImage& image, int least) {
+    const QImage x = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    auto apart = [least](QRgb a, QRgb b) {
+        return std::abs(qRed(a) - qRed(b)) >= least || std::abs(qGreen(a) - qGreen(b)) >= least ||
+               std::abs(qBlue(a) - qBlue(b)) >= least || std::abs(qAlpha(a) - qAlpha(b)) >= least;
+    };
+    int count = 0;
+    for (int r = 0; r + 1 < x.height(); ++r) {
+        const QRgb* p = reinterpret_cast<const QRgb*>(x.constScanLine(r));
+        const QRgb* below = reinterpret_cast<const QRgb*>(x.constScanLine(r + 1));
+        for (int c = 0; c + 1 < x.width(); ++c)
+            count += apart(p[c], p[c + 1]) + apart(p[c], below[c]);
+    }
+    return count;
+}
+
+// The largest step between neighbouring pixels anywhere in a picture.
+int largestStep(const QImage& image) {
+    for (int least = 255; least > 0; --least)
+        if (edgeSteps(image, least) > 0) return least;
+    return 0;
+}
+
+// 2 by 2 blocks, on even rows and columns, whose pixels are not all alike: a
+// picture copied up pixel for pixel has none.
+int mixedBlocks(const QImage& image, int least) {
+    const QImage x = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    int count = 0;
+    for (int r = 0; r + 1 < x.height(); r += 2)
+        for (int c = 0; c + 1 < x.width(); c += 2) {
+            const QRgb corner = x.pixel(c, r);
+            for (QRgb other : {x.pixel(c + 1, r), x.pixel(c, r + 1), x.pixel(c + 1, r + 1)})
+                if (std::abs(qRed(corner) - qRed(other)) >= least ||
+                    std::abs(qGreen(corner) - qGreen(other)) >= least ||
+                    std::abs(qBlue(corner) - qBlue(other)) >= least ||
+                    std::abs(qAlpha(corner) - qAlpha(other)) >= least) {
+                    ++count;
+                    break;
+                }
+        }
+    return count;
 }
 
 // WCAG's relative luminance and contrast ratio.
@@ -96,8 +185,22 @@ std::string sequenceName(const ::testing::TestParamInfo<SequenceFiles>& info) {
 
 }  // namespace
 
-TEST(Pictures, GeneratorWritesEveryFileTheProgramReads) {
-    const Generated out;
+// The whole set, drawn once for the tests that look across all of it.
+class WholeSet : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { generated_ = new Generated; }
+    static void TearDownTestSuite() {
+        delete generated_;
+        generated_ = nullptr;
+    }
+    static const Generated& generated() { return *generated_; }
+
+private:
+    static inline Generated* generated_ = nullptr;
+};
+
+TEST_F(WholeSet, GeneratorWritesEveryFileTheProgramReads) {
+    const Generated& out = generated();
     ASSERT_TRUE(out.ok()) << out.log();
     for (const SequenceFiles& s : kSequences) {
         for (int f = 0; f < s.frames; ++f) {
@@ -107,19 +210,80 @@ TEST(Pictures, GeneratorWritesEveryFileTheProgramReads) {
         }
         EXPECT_FALSE(QFileInfo::exists(framePath(out, s, s.frames))) << s.folder;
     }
-    const std::pair<const char*, QSize> stills[] = {
-        {"newrec0/newr0039.gif", {800, 600}},   {"Images/logo2.jpg", {100, 139}},
-        {"Images/exit.jpg", {119, 33}},         {"Images/next.jpg", {119, 33}},
-        {"Images/answer.jpg", {119, 33}},       {"Images/check.jpg", {119, 33}},
-        {"Images/jotter.jpg", {119, 33}},       {"Images/scramble.jpg", {119, 33}},
-        {"icons/quorvane-32.png", {32, 32}},    {"icons/quorvane-48.png", {48, 48}},
-        {"icons/quorvane-64.png", {64, 64}},    {"icons/quorvane-128.png", {128, 128}},
-        {"icons/quorvane-256.png", {256, 256}}, {"Images/fullscreen-cursor.png", {32, 32}},
-    };
-    for (const auto& [file, size] : stills) {
-        const QImage image(out.path(QString::fromLatin1(file)));
-        EXPECT_EQ(image.size(), size) << file;
+    for (const StillFile& still : kStills)
+        EXPECT_EQ(QImage(out.path(QString::fromLatin1(still.file))).size(), still.size)
+            << still.file;
+    for (int size : kIconSizes)
+        EXPECT_EQ(QImage(out.path(iconFile(size))).size(), QSize(size, size)) << size;
+}
+
+TEST_F(WholeSet, EveryPictureTheProgramReadsHasASharpVersionOfTwiceTheSize) {
+    const Generated& out = generated();
+    ASSERT_TRUE(out.ok()) << out.log();
+    for (const SequenceFiles& s : kSequences) {
+        for (int f = 0; f < s.frames; ++f) {
+            const QString file = out.path(PictureCatalogue::sharpPath(frameFile(s, f)));
+            EXPECT_EQ(QImage(file).size(), QSize(640, 480)) << file.toStdString();
+        }
+        // The same number of frames, so both loops run in step.
+        EXPECT_FALSE(
+            QFileInfo::exists(out.path(PictureCatalogue::sharpPath(frameFile(s, s.frames)))))
+            << s.folder;
     }
+    for (const StillFile& still : kStills) {
+        const QString file = PictureCatalogue::sharpPath(QString::fromLatin1(still.file));
+        EXPECT_EQ(QImage(out.path(file)).size(), still.size * 2) << file.toStdString();
+    }
+    for (int size : kIconSizes)
+        EXPECT_FALSE(QFileInfo::exists(out.path(PictureCatalogue::sharpPath(iconFile(size)))))
+            << size;
+}
+
+TEST_F(WholeSet, SharpVersionsLookLikeTheNormalOnesDrawnFiner) {
+    // Mean difference per channel, 0 to 255, of a sharp version shrunk to the
+    // normal size; JPEG buttons with small captions differ most.
+    constexpr double kLooksAlike = 6.0;
+    const Generated& out = generated();
+    ASSERT_TRUE(out.ok()) << out.log();
+    QStringList files;
+    for (const StillFile& still : kStills) files << QString::fromLatin1(still.file);
+    for (const SequenceFiles& s : kSequences)
+        for (int f : {0, s.frames / 2, s.frames - 1}) files << frameFile(s, f);
+    for (const QString& file : files) {
+        const QImage normal(out.path(file));
+        const QImage sharp(out.path(PictureCatalogue::sharpPath(file)));
+        ASSERT_EQ(sharp.size(), normal.size() * 2) << file.toStdString();
+        const QImage shrunk =
+            sharp.scaled(normal.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        const QImage blownUp =
+            normal.scaled(sharp.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        const std::string name = file.toStdString();
+        // Seen at the normal size, the sharp version is the same picture.
+        EXPECT_LT(difference(shrunk, normal), kLooksAlike) << name;
+        // Its edges are as crisp as the normal one's, where a smoothly blown-up
+        // copy softens every one; and unlike a copy blown up pixel for pixel,
+        // its edges fall between the normal picture's pixels too.
+        const int crisp = largestStep(normal) * 3 / 5;
+        EXPECT_GT(edgeSteps(sharp, crisp), 10 * std::max(5, edgeSteps(blownUp, crisp))) << name;
+        EXPECT_GE(mixedBlocks(sharp, crisp), 10) << name;
+    }
+}
+
+TEST(Pictures, SharpVersionsAreNamedBesideTheNormalOnes) {
+    const struct {
+        const char* path;
+        const char* sharp;
+    } cases[] = {
+        {"Images/exit.jpg", "Images/exit@2x.jpg"},
+        {"recip1/reci0000.gif", "recip1/reci0000@2x.gif"},
+        // A dot in a folder's name is not the start of a suffix.
+        {"run.d/picture", "run.d/picture@2x"},
+        {"picture", "picture@2x"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(PictureCatalogue::sharpPath(QString::fromLatin1(c.path)),
+                  QString::fromLatin1(c.sharp))
+            << c.path;
 }
 
 TEST(Pictures, GeneratorRefusesUnknownNamesAndMissingArguments) {
