@@ -223,6 +223,14 @@ tick_row "hamilton Timer1 tick, clue painted (CPU)" "hamilton/timer1Tick/paint:1
 read -r cpu real unit <<< "$(bench_row "hamilton/pressAndRepaint")"
 row "hamilton press, 30 edges tested, repainted" "$cpu $unit" "" ""
 row "  (wall clock)" "$real $unit" "" ""
+info_row() {  # name, benchmark: CPU time only, no target
+    local cpu real unit
+    read -r cpu real unit <<< "$(bench_row "$2")"
+    row "$1" "${cpu:-not run} ${unit:-}" "" ""
+}
+info_row "  of which: one frame decoded by Qt's GIF reader" "frameDecode/QImageReader"
+info_row "  same frame decoded by giflib (for comparison)" "frameDecode/giflib"
+info_row "  an already decoded frame shown and painted" "Titlefrm/showDecodedFrame"
 row "processor, title animating (25 ms)" "$cpu_title %" "< 3 % of a core" "$(verdict "$cpu_title" 3)"
 row "processor, Hamilton clue animating (50 ms)" "$cpu_hamilton %" "< 3 % of a core" "$(verdict "$cpu_hamilton" 3)"
 row "processor, Duality animating (50 ms)" "$cpu_duality %" "< 3 % of a core" "$(verdict "$cpu_duality" 3)"

@@ -6,8 +6,11 @@
 //
 // Usage: screen_bench [benchmark options] [PICTURE_FOLDER]
 #include <QApplication>
+#include <QImageReader>
 #include <QTest>
 #include <QTimer>
+
+#include <vector>
 
 #include <benchmark/benchmark.h>
 
@@ -15,6 +18,7 @@
 #include "appscreens.h"
 #include "duality.h"
 #include "dualityscreens.h"
+#include "giflibdecoder.h"
 #include "hamilton.h"
 #include "hamiltonscreens.h"
 #include "imagebox.h"
@@ -67,6 +71,26 @@ void titlefrmTick(benchmark::State& state) {
     for (auto _ : state) {
         title->timer1Tick();
         if (paint) picture1->repaint();
+    }
+    picturesMissing(state);
+    unloadScreen(QStringLiteral("Titlefrm"));
+}
+
+// What a tick would cost if the frames were decoded once and kept: only
+// handing the picture over and painting it. The frames are read before timing.
+void titlefrmShowDecodedFrame(benchmark::State& state) {
+    auto* title = shownScreen<Titlefrm>(QStringLiteral("Titlefrm"));
+    auto* picture1 = title->control<ImageBox>(QStringLiteral("Picture1"));
+    std::vector<QImage> frames;
+    for (int n = 0; n < Titlefrm::kFrames; ++n) {
+        frames.push_back(PictureFiles::load(
+            QString::fromStdString(Module1::frameName("recip1\\reci00", n, 2, ".gif"))));
+    }
+    std::size_t n = 0;
+    for (auto _ : state) {
+        n = (n + 1) % frames.size();
+        picture1->setPicture(frames[n]);
+        picture1->repaint();
     }
     picturesMissing(state);
     unloadScreen(QStringLiteral("Titlefrm"));
@@ -125,6 +149,29 @@ void hamiltonPress(benchmark::State& state) {
     unloadScreen(QStringLiteral("hamilton"));
 }
 
+// A tick is mostly the decoding of one GIF frame. The title's frame 1 read by
+// Qt's reader, as the program reads it, and by giflib for comparison; both
+// must give the same pixels or the comparison means nothing.
+const char* const kSampleFrame = "recip1\\reci0001.gif";
+
+void decodeWithQt(benchmark::State& state) {
+    const QString path = PictureFiles::resolve(QString::fromLatin1(kSampleFrame));
+    for (auto _ : state) {
+        QImageReader reader(path);
+        benchmark::DoNotOptimize(reader.read());
+    }
+    if (path.isEmpty() || QImageReader(path).read().isNull())
+        state.SkipWithError("no sample frame");
+}
+
+void decodeWithGiflib(benchmark::State& state) {
+    const QString path = PictureFiles::resolve(QString::fromLatin1(kSampleFrame));
+    for (auto _ : state) benchmark::DoNotOptimize(GiflibDecoder::read(path));
+    const QImage ours = GiflibDecoder::read(path).convertToFormat(QImage::Format_ARGB32);
+    const QImage qts = QImageReader(path).read().convertToFormat(QImage::Format_ARGB32);
+    if (ours.isNull() || ours != qts) state.SkipWithError("giflib and Qt read different pixels");
+}
+
 // Going back and forth between screens all morning must cost the same each time.
 void loadAndUnload(benchmark::State& state, const QString& name) {
     for (auto _ : state) {
@@ -141,6 +188,8 @@ void registerBenchmarks() {
         ->Arg(0)
         ->Arg(1)
         ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("Titlefrm/showDecodedFrame", titlefrmShowDecodedFrame)
+        ->Unit(benchmark::kMicrosecond);
     // Questions 0, 1 and 2 play the three different sequences of the quiz.
     benchmark::RegisterBenchmark("duality/timer1Tick", dualityTick)
         ->ArgNames({"question", "paint"})
@@ -152,6 +201,10 @@ void registerBenchmarks() {
         ->Arg(1)
         ->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("hamilton/pressAndRepaint", hamiltonPress)
+        ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("frameDecode/QImageReader", decodeWithQt)
+        ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("frameDecode/giflib", decodeWithGiflib)
         ->Unit(benchmark::kMicrosecond);
     for (const char* name : {"Titlefrm", "intro0", "duality", "hamilton", "notepad"}) {
         benchmark::RegisterBenchmark((std::string(name) + "/loadShowUnload").c_str(), loadAndUnload,
