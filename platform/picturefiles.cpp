@@ -24,7 +24,7 @@ QStringList& failures() {
 
 // One path component matched without regard to case; an exact match wins.
 QString matchEntry(const QDir& dir, const QString& part, bool wantDir) {
-    const QString exact = dir.filePath(part);
+    QString exact = dir.filePath(part);
     const QFileInfo exactInfo(exact);
     if (exactInfo.exists() && exactInfo.isDir() == wantDir) return exact;
     const QDir::Filters filter = (wantDir ? QDir::Dirs : QDir::Files) | QDir::NoDotAndDotDot | QDir::Hidden;
@@ -64,7 +64,7 @@ QString PictureFiles::resolve(const QString& name) {
     parts.removeAll(QStringLiteral("."));
     if (parts.isEmpty() || parts.contains(QStringLiteral(".."))) return {};
     for (const QString& folder : searchFolders()) {
-        const QString found = resolveIn(folder, parts);
+        QString found = resolveIn(folder, parts);
         if (!found.isEmpty()) return found;
     }
     return {};

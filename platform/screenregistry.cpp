@@ -7,8 +7,8 @@ ScreenRegistry& ScreenRegistry::instance() {
     return registry;
 }
 
-void ScreenRegistry::registerScreen(const QString& name, Factory factory) {
-    m_factories.insert(name.toLower(), std::move(factory));
+void ScreenRegistry::registerScreen(const QString& name, const Factory& factory) {
+    m_factories.insert(name.toLower(), factory);
 }
 
 bool ScreenRegistry::isRegistered(const QString& name) const { return m_factories.contains(name.toLower()); }

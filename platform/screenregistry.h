@@ -18,7 +18,7 @@ public:
 
     static ScreenRegistry& instance();
 
-    void registerScreen(const QString& name, Factory factory);
+    void registerScreen(const QString& name, const Factory& factory);
     bool isRegistered(const QString& name) const;
 
     // The loaded screen, loading it first if need be; nullptr for a name
