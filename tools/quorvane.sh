@@ -7,7 +7,7 @@ action=${1:-run}
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 jobs=$(nproc 2>/dev/null || echo 2)
 
-packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgif-dev libimagequant-dev
+packages=(cmake ninja-build g++ clang libclang-rt-14-dev pkg-config qt6-base-dev libgl-dev libgif-dev libimagequant-dev
           libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth x11-utils
           fonts-liberation fonts-wine fonts-dejavu-core)
 
@@ -59,6 +59,14 @@ case "$action" in
         build "$root/build-sanitize" -DQUORVANE_SANITIZE=ON
         ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
             ctest --test-dir "$root/build-sanitize" --output-on-failure -j "$jobs"
+        # A minute of fuzzing the quiz's answer reader, from the kept corpus;
+        # what it learns stays in the build folder, the corpus is not touched.
+        CXX=clang++ cmake -S "$root/tests/fuzz/fuzzer" -B "$root/build-fuzz" -G Ninja > /dev/null
+        cmake --build "$root/build-fuzz"
+        mkdir -p "$root/build-fuzz/learnt"
+        "$root/build-fuzz/answerreader_fuzzer" -max_total_time=60 -timeout=5 -max_len=4096 \
+            -artifact_prefix="$root/build-fuzz/" -print_final_stats=1 \
+            "$root/build-fuzz/learnt" "$root/tests/fuzz/corpus"
         ;;
     *)
         echo "usage: $0 run|test" >&2
