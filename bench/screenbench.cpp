@@ -10,10 +10,12 @@
 #include <QTest>
 #include <QTimer>
 
+#include <string>
 #include <vector>
 
 #include <benchmark/benchmark.h>
 
+#include "answerreader.h"
 #include "application.h"
 #include "appscreens.h"
 #include "duality.h"
@@ -23,6 +25,7 @@
 #include "hamiltonscreens.h"
 #include "imagebox.h"
 #include "jotterscreens.h"
+#include "label.h"
 #include "module1.h"
 #include "picturefiles.h"
 #include "random.h"
@@ -149,6 +152,44 @@ void hamiltonPress(benchmark::State& state) {
     unloadScreen(QStringLiteral("hamilton"));
 }
 
+// The rule alone, without Qt delivering the press or painting: the thirty
+// edges tested and the one hit recoloured and restacked.
+void hamiltonSurfacePress(benchmark::State& state) {
+    auto* screen = shownScreen<hamilton>(QStringLiteral("hamilton"));
+    int edge = 0;
+    for (auto _ : state) {
+        screen->surfacePress(QPointF(screen->midx()[edge], screen->midy()[edge]));
+        edge = (edge + 1) % 30;
+    }
+    unloadScreen(QStringLiteral("hamilton"));
+}
+
+// A check of a full circuit, the most a check ever has to look at.
+void hamiltonCheck(benchmark::State& state) {
+    auto* screen = shownScreen<hamilton>(QStringLiteral("hamilton"));
+    screen->cmdsolnClick();
+    for (auto _ : state) screen->cmdcheckitClick();
+    if (screen->Label4()->caption().isEmpty()) state.SkipWithError("the check gave no verdict");
+    unloadScreen(QStringLiteral("hamilton"));
+}
+
+// Reading a typed answer must stay linear however much is pasted into the
+// box: the time per character is reported and should not grow with the size.
+// state.range(0): characters.
+void readAnswer(benchmark::State& state, std::string (*make)(std::size_t)) {
+    const std::string text = make(static_cast<std::size_t>(state.range(0)));
+    for (auto _ : state) benchmark::DoNotOptimize(AnswerReader::leadingNumber(text));
+    state.counters["per_char"] = benchmark::Counter(
+        static_cast<double>(text.size()),
+        benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+
+std::string digits(std::size_t n) { return std::string(n, '7'); }
+std::string blanksThenSix(std::size_t n) { return std::string(n, ' ') + "6"; }
+std::string zerosAfterPoint(std::size_t n) { return "0." + std::string(n, '0') + "6"; }
+std::string hexDigits(std::size_t n) { return "&H" + std::string(n, 'F'); }
+std::string oneThenLetters(std::size_t n) { return "1" + std::string(n, 'x'); }
+
 // A tick is mostly the decoding of one GIF frame. The title's frame 1 read by
 // Qt's reader, as the program reads it, and by giflib for comparison; both
 // must give the same pixels or the comparison means nothing.
@@ -202,6 +243,27 @@ void registerBenchmarks() {
         ->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("hamilton/pressAndRepaint", hamiltonPress)
         ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("hamilton/surfacePress", hamiltonSurfacePress)
+        ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("hamilton/cmdcheckitClick", hamiltonCheck)
+        ->Unit(benchmark::kMicrosecond);
+    const struct {
+        const char* name;
+        std::string (*make)(std::size_t);
+    } answers[] = {{"digits", digits},
+                   {"blanksThenSix", blanksThenSix},
+                   {"zerosAfterPoint", zerosAfterPoint},
+                   {"hexDigits", hexDigits},
+                   {"oneThenLetters", oneThenLetters}};
+    for (const auto& answer : answers) {
+        benchmark::RegisterBenchmark((std::string("duality/leadingNumber/") + answer.name).c_str(),
+                                     readAnswer, answer.make)
+            ->ArgName("chars")
+            ->Arg(1'000'000)
+            ->Arg(10'000'000)
+            ->Arg(40'000'000)
+            ->Unit(benchmark::kMillisecond);
+    }
     benchmark::RegisterBenchmark("frameDecode/QImageReader", decodeWithQt)
         ->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("frameDecode/giflib", decodeWithGiflib)
