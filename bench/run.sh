@@ -231,6 +231,19 @@ info_row() {  # name, benchmark: CPU time only, no target
 info_row "  of which: one frame decoded by Qt's GIF reader" "frameDecode/QImageReader"
 info_row "  same frame decoded by giflib (for comparison)" "frameDecode/giflib"
 info_row "  an already decoded frame shown and painted" "Titlefrm/showDecodedFrame"
+info_row "hamilton press, rule alone (no delivery, no paint)" "hamilton/surfacePress"
+info_row "hamilton check of a full circuit" "hamilton/cmdcheckitClick"
+answer_row() {  # pattern, characters: time per character, which must not grow with the size
+    local cpu real unit
+    read -r cpu real unit <<< "$(bench_row "duality/leadingNumber/$1/chars:$2")"
+    row "answer read: $1, $2 chars" \
+        "$(awk -v ms="$cpu" -v n="$2" 'BEGIN { printf "%.2f ns/char", ms * 1e6 / n }')" \
+        "flat in size" ""
+}
+for pattern in digits blanksThenSix zerosAfterPoint hexDigits; do
+    answer_row "$pattern" 1000000
+    answer_row "$pattern" 40000000
+done
 row "processor, title animating (25 ms)" "$cpu_title %" "< 3 % of a core" "$(verdict "$cpu_title" 3)"
 row "processor, Hamilton clue animating (50 ms)" "$cpu_hamilton %" "< 3 % of a core" "$(verdict "$cpu_hamilton" 3)"
 row "processor, Duality animating (50 ms)" "$cpu_duality %" "< 3 % of a core" "$(verdict "$cpu_duality" 3)"
