@@ -48,9 +48,10 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 130' INT TERM
 
-# A private X server of the classroom size the screens are designed for.
+# A private X server of the classroom size the screens are designed for. It
+# must not reset when its last client leaves, or the next start finds no display.
 exec 3> "$work/display"
-Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp > "$work/xvfb.log" 2>&1 &
+Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp -noreset > "$work/xvfb.log" 2>&1 &
 xvfb=$!
 exec 3>&-
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
@@ -68,13 +69,14 @@ median() { sort -n | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]
 # ---- 1. Start-up -------------------------------------------------------------
 echo "Starting each program $starts times ..." >&2
 # One start of each first, so that neither pays for cold disk caches alone.
-"$watcher" "$bare" > /dev/null 2>> "$work/start.log"
-"$watcher" "$program" > /dev/null 2>> "$work/start.log"
+"$watcher" "$bare" > /dev/null 2>> "$work/start.log" || true
+"$watcher" "$program" > /dev/null 2>> "$work/start.log" || true
 for i in $(seq "$starts"); do
     # Alternating which goes first spreads any drift in the machine's load evenly.
     if ((i % 2)); then order=("$bare" "$program"); else order=("$program" "$bare"); fi
     for p in "${order[@]}"; do
-        ms=$("$watcher" "$p" 2>> "$work/start.log")
+        ms=$("$watcher" "$p" 2>> "$work/start.log") ||
+            { echo "a start failed:" >&2; cat "$work/start.log" >&2; exit 1; }
         if [ "$p" = "$bare" ]; then echo "$ms" >> "$work/bare.ms"; else echo "$ms" >> "$work/program.ms"; fi
     done
 done
