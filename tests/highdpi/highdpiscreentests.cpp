@@ -3,6 +3,8 @@
 // device's own resolution, and pictures come from their sharper versions where
 // those exist and from the normal ones where not.
 #include <QCoreApplication>
+#include <QCursor>
+#include <QDir>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QTemporaryDir>
@@ -130,7 +132,7 @@ TEST_F(HighDensity, EveryScreenKeepsItsLayoutInTwips) {
         const QRect logical(control->mapTo(screen, QPoint(0, 0)), control->size());
         EXPECT_EQ(logical, QRect(px(c.twips.x()), px(c.twips.y()), px(c.twips.width()),
                                  px(c.twips.height())));
-        grabbed(screen);
+        grabbed(screen);  // and the whole screen is drawn with twice the pixels each way
         screens::unload(QString::fromLatin1(c.screen));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
@@ -337,6 +339,30 @@ TEST_F(HighDensity, ASharpFrameIsDrawnPixelForPixelAndANormalOneCoversTheSameAre
     for (QPoint p : {QPoint(0, 0), QPoint(-1, 0), QPoint(0, -1), QPoint(-1, -1)})
         EXPECT_TRUE(near(image.pixel(area.bottomRight() + p), Qt::black)) << p.x() << "," << p.y();
     EXPECT_FALSE(near(image.pixel(area.bottomRight() + QPoint(1, 1)), Qt::black));
+}
+
+TEST_F(HighDensity, TheFullScreenPointerComesFromItsSharpVersionWithItsTipOnTheHotSpot) {
+    QImage normal(32, 32, QImage::Format_ARGB32);
+    normal.fill(Qt::transparent);
+    ASSERT_TRUE(QDir().mkpath(path("Images")));
+    ASSERT_TRUE(normal.save(path("Images/fullscreen-cursor.png")));
+    QImage sharp(64, 64, QImage::Format_ARGB32);
+    sharp.fill(Qt::transparent);
+    sharp.setPixelColor(24, 2, Qt::black);  // the fingertip, only at the device's resolution
+    ASSERT_TRUE(sharp.save(path("Images/fullscreen-cursor@2x.png")));
+
+    Screen* screen = show("duality");
+    ASSERT_NE(screen, nullptr);
+    QWidget* fullScreen = screen->control(QStringLiteral("Label3"));
+    ASSERT_NE(fullScreen, nullptr);
+    const QCursor pointer = fullScreen->cursor();
+    ASSERT_EQ(pointer.shape(), Qt::BitmapCursor);
+    EXPECT_EQ(pointer.pixmap().devicePixelRatio(), kRatio);
+    EXPECT_EQ(pointer.pixmap().deviceIndependentSize(), QSizeF(32, 32));
+    // The hot spot is given in logical pixels, so it lands on the fingertip of
+    // the sharp picture too.
+    EXPECT_EQ(pointer.hotSpot() * kRatio, QPoint(24, 2));
+    EXPECT_EQ(pointer.pixmap().toImage().pixelColor(pointer.hotSpot() * kRatio), QColor(Qt::black));
 }
 
 }  // namespace
