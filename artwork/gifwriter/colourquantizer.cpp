@@ -66,6 +66,15 @@ struct ColourQuantizer::Histogram {
     }
 };
 
+// The shared palette ready to remap frames with. libimagequant keeps its
+// remapping state in the result, so each thread remapping at once has its own.
+struct ColourQuantizer::Remapper {
+    Attr attr;
+    QImage seedPixels;
+    Image seed;
+    Result result;
+};
+
 ColourQuantizer::ColourQuantizer(int maxColours, double dithering)
     : maxColours_(maxColours), dithering_(std::clamp(dithering, 0.0, 1.0)) {}
 
@@ -96,27 +105,53 @@ bool ColourQuantizer::buildPalette() {
     return !palette_.isEmpty();
 }
 
-QImage ColourQuantizer::remap(const QImage& frame) const {
-    if (palette_.isEmpty() || frame.isNull()) return {};
+std::unique_ptr<ColourQuantizer::Remapper> ColourQuantizer::makeRemapper() const {
+    auto remapper = std::make_unique<Remapper>();
     // Every palette entry is fixed, which stops libimagequant from refining
-    // the palette to suit this one frame.
-    Attr attr = makeAttr(static_cast<int>(palette_.size()));
+    // the palette to suit any one frame; the one-pixel seed picture only
+    // carries them into a result.
+    remapper->attr = makeAttr(static_cast<int>(palette_.size()));
+    if (!remapper->attr) return nullptr;
     // With every colour fixed there is no palette left to search for, so the
     // slow, thorough settings would buy nothing.
-    if (attr) liq_set_speed(attr.get(), 10);
-    const QImage rgba = asRgba(frame);
-    Image image = makeImage(attr.get(), rgba);
-    if (!image) return {};
+    liq_set_speed(remapper->attr.get(), 10);
+    remapper->seedPixels = QImage(1, 1, QImage::Format_RGBA8888);
+    remapper->seedPixels.fill(palette_.first());
+    remapper->seed = makeImage(remapper->attr.get(), remapper->seedPixels);
+    if (!remapper->seed) return nullptr;
     for (QRgb c : palette_) {
         const liq_color colour{
             static_cast<unsigned char>(qRed(c)), static_cast<unsigned char>(qGreen(c)),
             static_cast<unsigned char>(qBlue(c)), static_cast<unsigned char>(qAlpha(c))};
-        if (liq_image_add_fixed_color(image.get(), colour) != LIQ_OK) return {};
+        if (liq_image_add_fixed_color(remapper->seed.get(), colour) != LIQ_OK) return nullptr;
     }
     liq_result* raw = nullptr;
-    if (liq_image_quantize(image.get(), attr.get(), &raw) != LIQ_OK) return {};
-    Result result(raw);
-    return writeRemapped(result.get(), image.get(), rgba.width(), rgba.height(), dithering_);
+    if (liq_image_quantize(remapper->seed.get(), remapper->attr.get(), &raw) != LIQ_OK)
+        return nullptr;
+    remapper->result.reset(raw);
+    return remapper;
+}
+
+QImage ColourQuantizer::remap(const QImage& frame) const {
+    if (palette_.isEmpty() || frame.isNull()) return {};
+    std::unique_ptr<Remapper> remapper;
+    {
+        QMutexLocker lock(&idleMutex_);
+        if (!idle_.empty()) {
+            remapper = std::move(idle_.back());
+            idle_.pop_back();
+        }
+    }
+    if (!remapper) remapper = makeRemapper();
+    if (!remapper) return {};
+    const QImage rgba = asRgba(frame);
+    QImage out;
+    if (Image image = makeImage(remapper->attr.get(), rgba))
+        out = writeRemapped(remapper->result.get(), image.get(), rgba.width(), rgba.height(),
+                            dithering_);
+    QMutexLocker lock(&idleMutex_);
+    idle_.push_back(std::move(remapper));
+    return out;
 }
 
 QImage ColourQuantizer::reduce(const QImage& image, int maxColours, double dithering) {

@@ -3,7 +3,10 @@
 #include <QImage>
 #include <QList>
 
+#include <QMutex>
+
 #include <memory>
+#include <vector>
 
 // Reduces true-colour pictures to at most 256 colours with libimagequant, for
 // GIF files. All frames of an animation share one palette, so whatever stands
@@ -34,8 +37,15 @@ public:
 
 private:
     struct Histogram;
+    struct Remapper;
+    std::unique_ptr<Remapper> makeRemapper() const;
+
     int maxColours_;
     double dithering_;
     std::unique_ptr<Histogram> histogram_;
     QList<QRgb> palette_;
+    // Remappers not in use at the moment, kept for the next frames: making
+    // one costs more than remapping a frame.
+    mutable QMutex idleMutex_;
+    mutable std::vector<std::unique_ptr<Remapper>> idle_;
 };

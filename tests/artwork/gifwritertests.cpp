@@ -11,6 +11,8 @@
 #include <sys/stat.h>
 #include <csignal>
 #include <cstdlib>
+#include <thread>
+#include <vector>
 
 #include "gifwriter/colourquantizer.h"
 #include "gifwriter/gifwriter.h"
@@ -156,4 +158,38 @@ TEST(ColourQuantizer, FramesShareOnePaletteSoStillAreasStayIdentical) {
     const QImage topB = b.copy(0, 0, 96, 40).convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(topA, topB);
     EXPECT_NE(a.convertToFormat(QImage::Format_RGB32), b.convertToFormat(QImage::Format_RGB32));
+}
+
+TEST(ColourQuantizer, FramesRemappedOnManyThreadsAndAtTwoSizesMatchOneAtATime) {
+    ColourQuantizer quantizer(256, 0.6);
+    ASSERT_TRUE(quantizer.addFrame(sampleFrame(0)));
+    ASSERT_TRUE(quantizer.addFrame(sampleFrame(40)));
+    ASSERT_TRUE(quantizer.buildPalette());
+    // The normal frames and their sharper versions go through one quantizer.
+    std::vector<QImage> frames;
+    for (int shift = 0; shift < 48; shift += 4) {
+        frames.push_back(sampleFrame(shift));
+        frames.push_back(sampleFrame(shift).scaled(192, 144));
+    }
+    std::vector<QImage> alone;
+    for (const QImage& frame : frames) alone.push_back(quantizer.remap(frame));
+
+    std::vector<std::vector<QImage>> together(4, std::vector<QImage>(frames.size()));
+    std::vector<std::thread> threads;
+    for (size_t t = 0; t < together.size(); ++t)
+        threads.emplace_back([&, t] {
+            for (size_t i = 0; i < frames.size(); ++i) {
+                const size_t k = (i + t * 5) % frames.size();  // each thread in its own order
+                together[t][k] = quantizer.remap(frames[k]);
+            }
+        });
+    for (auto& thread : threads) thread.join();
+
+    for (size_t t = 0; t < together.size(); ++t)
+        for (size_t k = 0; k < frames.size(); ++k) {
+            ASSERT_EQ(together[t][k].size(), frames[k].size()) << t << "/" << k;
+            EXPECT_EQ(together[t][k].convertToFormat(QImage::Format_RGB32),
+                      alone[k].convertToFormat(QImage::Format_RGB32))
+                << "thread " << t << " frame " << k;
+        }
 }
