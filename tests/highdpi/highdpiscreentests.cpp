@@ -265,7 +265,7 @@ TEST_F(HighDensity, PicturesComeFromTheirSharpVersionsAndFallBackToTheNormalOnes
         {"voyage's Check, which has no sharper version",
          "hamilton",
          "Cmdcheckit",
-         "images/check.jpg",
+         "Images/check.jpg",
          "",
          {119, 33},
          {730, 510}},
