@@ -139,19 +139,28 @@ void notepad::onLoad() {
     wipeDrawing();
 }
 
+QImage notepad::blankDrawing(QSize logical) const {
+    // Kept at the screen's own pixel density, so strokes stay sharp on a
+    // high-density screen; painters on it still work in logical pixels.
+    const qreal ratio = devicePixelRatioF();
+    QImage drawing((QSizeF(logical) * ratio).toSize(), QImage::Format_RGB32);
+    drawing.setDevicePixelRatio(ratio);
+    drawing.fill(backColour());
+    return drawing;
+}
+
 void notepad::wipeDrawing() {
-    const QSize size = this->size().expandedTo(m_drawing.size()).expandedTo(QSize(1, 1));
-    if (m_drawing.size() != size) m_drawing = QImage(size, QImage::Format_RGB32);
-    m_drawing.fill(backColour());
+    const QSize size = this->size().expandedTo(m_drawing.deviceIndependentSize().toSize()).expandedTo(QSize(1, 1));
+    m_drawing = blankDrawing(size);
     update();
 }
 
 void notepad::resizeEvent(QResizeEvent* event) {
     Screen::resizeEvent(event);
-    if (size().width() <= m_drawing.width() && size().height() <= m_drawing.height()) return;
+    const QSize drawn = m_drawing.deviceIndependentSize().toSize();
+    if (size().width() <= drawn.width() && size().height() <= drawn.height()) return;
     // Growing keeps what is drawn; the new strip is bare pad.
-    QImage grown(size().expandedTo(m_drawing.size()), QImage::Format_RGB32);
-    grown.fill(backColour());
+    QImage grown = blankDrawing(size().expandedTo(drawn));
     if (!m_drawing.isNull()) QPainter(&grown).drawImage(0, 0, m_drawing);
     m_drawing = grown;
 }

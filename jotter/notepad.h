@@ -56,6 +56,7 @@ private:
     void padPressed(QPointF twips);
     void padMoved(Qt::MouseButtons buttons, QPointF twips);
     void wipeDrawing();
+    QImage blankDrawing(QSize logical) const;
 
     JotterPen m_pen;
     PadLayout::Orientation m_orientation = PadLayout::Orientation::Landscape;

@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -363,6 +364,30 @@ TEST_F(HighDensity, TheFullScreenPointerComesFromItsSharpVersionWithItsTipOnTheH
     // the sharp picture too.
     EXPECT_EQ(pointer.hotSpot() * kRatio, QPoint(24, 2));
     EXPECT_EQ(pointer.pixmap().toImage().pixelColor(pointer.hotSpot() * kRatio), QColor(Qt::black));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(HighDensity, JotterStrokesAreKeptAtTheDevicesResolution) {
+    Screen* pad = show("notepad");
+    ASSERT_NE(pad, nullptr);
+    QWindow* window = pad->windowHandle();
+    QTest::mousePress(window, Qt::LeftButton, {}, QPoint(40, 40));
+    QMouseEvent move(QEvent::MouseMove, QPointF(200, 41), QPointF(200, 41), Qt::NoButton, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(pad, &move);
+    QTest::mouseRelease(window, Qt::LeftButton, {}, QPoint(200, 41));
+
+    const QImage shot = grabbed(pad);
+    // A 3-pixel yellow stroke is 6 device pixels high, with edges of its own
+    // rather than doubled pixels.
+    int yellowRows = 0;
+    for (int y = 60; y < 100; ++y)
+        if (shot.pixelColor(240, y) == QColor(255, 255, 0)) ++yellowRows;
+    EXPECT_GE(yellowRows, 5);
+    EXPECT_LE(yellowRows, 7);
+    EXPECT_GT(mixedBlocks(shot, QRect(100, 60, 280, 40)), 0) << "the stroke is a doubled 1x drawing";
 }
 
 }  // namespace
