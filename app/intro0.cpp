@@ -69,8 +69,10 @@ intro0::intro0() : Screen(QStringLiteral("intro0")) {
     m_label4->setAlignment(Qt::AlignRight | Qt::AlignTop);
     twips::setGeometry(m_label4, 9720, 120, 1800, 375);
 
-    m_label2 = ControlArray<Label>(makeEntry(QStringLiteral("Label2"), 480, QStringLiteral("Pyramids")));
-    m_label5 = ControlArray<Label>(makeEntry(QStringLiteral("Label5"), 6180, QStringLiteral("Duality")));
+    m_label2 =
+        ControlArray<Label>(makeEntry(QStringLiteral("Label2"), 480, QStringLiteral("Pyramids")));
+    m_label5 =
+        ControlArray<Label>(makeEntry(QStringLiteral("Label5"), 6180, QStringLiteral("Duality")));
 
     m_label6 = new Label(this, QStringLiteral("Label6"));
     m_label6->setCaption(publisherAddressText());
@@ -147,8 +149,10 @@ void intro0::entryMoved(Label* entry) { entry->setOpaque(true); }
 
 void intro0::entryClicked(Label* entry) {
     if (entry->objectName() != QLatin1String("Label5")) return;
-    if (entry->index() == 0) handOver(QStringLiteral("duality"));
-    else if (entry->index() == 2) handOver(QStringLiteral("hamilton"));
+    if (entry->index() == 0)
+        handOver(QStringLiteral("duality"));
+    else if (entry->index() == 2)
+        handOver(QStringLiteral("hamilton"));
 }
 
 void intro0::handOver(const QString& screen) {
@@ -163,7 +167,8 @@ void intro0::label6Click() { shell::open(QUrl(publisherAddress())); }
 void intro0::command1Click() {
     Screen* title = screens::get(QStringLiteral("Titlefrm"));
     if (!title) return;
-    if (auto* caption = title->control<QPushButton>(QStringLiteral("Command1"))) caption->setText(QStringLiteral("Cancel"));
+    if (auto* caption = title->control<QPushButton>(QStringLiteral("Command1")))
+        caption->setText(QStringLiteral("Cancel"));
     handOver(QStringLiteral("Titlefrm"));
 }
 

@@ -4,7 +4,8 @@ namespace Module1 {
 
 std::string frameName(const std::string& prefix, int n, int minDigits, const std::string& ext) {
     std::string digits = std::to_string(n < 0 ? -n : n);
-    if (static_cast<int>(digits.size()) < minDigits) digits.insert(0, static_cast<size_t>(minDigits) - digits.size(), '0');
+    if (static_cast<int>(digits.size()) < minDigits)
+        digits.insert(0, static_cast<size_t>(minDigits) - digits.size(), '0');
     return prefix + (n < 0 ? "-" : "") + digits + ext;
 }
 

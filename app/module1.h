@@ -8,11 +8,11 @@
 // animates. A value that has never been set counts as 0 where one is read.
 namespace Module1 {
 
-inline std::optional<int> framenum;  // frame on show, 0-based
-inline int framecount = 0;           // frames in the sequence on show
-inline std::string smallseq;         // folder-and-prefix of that sequence, e.g. "dualsm\dual00"
-inline std::string picext;           // extension of its files, ".gif"
-inline int dualanswer = 0;           // expected answer of the current Duality question
+inline std::optional<int> framenum;      // frame on show, 0-based
+inline int framecount = 0;               // frames in the sequence on show
+inline std::string smallseq;             // folder-and-prefix of that sequence, e.g. "dualsm\dual00"
+inline std::string picext;               // extension of its files, ".gif"
+inline int dualanswer = 0;               // expected answer of the current Duality question
 inline std::optional<int> lastquestion;  // index of the previous Duality question
 
 // The file of frame n: the prefix, n in decimal with leading zeros to at

@@ -36,8 +36,10 @@ constexpr ButtonImage kButtonImages[] = {
 };
 
 void setTabStopOff(QWidget* w) {
-    if (auto* button = qobject_cast<PictureButton*>(w)) button->setTabStop(false);
-    else w->setFocusPolicy(Qt::ClickFocus);
+    if (auto* button = qobject_cast<PictureButton*>(w))
+        button->setTabStop(false);
+    else
+        w->setFocusPolicy(Qt::ClickFocus);
 }
 
 void setBackColour(QWidget* w, const QColor& colour) {
@@ -55,7 +57,8 @@ void setBackColour(QWidget* w, const QColor& colour) {
 
 void standardlayout(Screen& screen) {
     screen.setBackColour(QColor(40, 66, 156));
-    if (QWidget* picture = screen.control(QStringLiteral("Picture1"))) setBackColour(picture, QColor(49, 135, 214));
+    if (QWidget* picture = screen.control(QStringLiteral("Picture1")))
+        setBackColour(picture, QColor(49, 135, 214));
     screen.setOuterSizeTwips(kOuterWidth, kOuterHeight);
 
     const double w = desktop::widthTwips();

@@ -58,7 +58,8 @@ Titlefrm::Titlefrm() : Screen(QStringLiteral("Titlefrm")) {
 }
 
 bool Titlefrm::showFrame(int n) {
-    const QImage frame = PictureFiles::load(QString::fromStdString(Module1::frameName(kSequence, n, 2, ".gif")));
+    const QImage frame =
+        PictureFiles::load(QString::fromStdString(Module1::frameName(kSequence, n, 2, ".gif")));
     if (frame.isNull()) return false;
     m_picture1->setPicture(frame);
     return true;

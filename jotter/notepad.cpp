@@ -150,7 +150,8 @@ QImage notepad::blankDrawing(QSize logical) const {
 }
 
 void notepad::wipeDrawing() {
-    const QSize size = this->size().expandedTo(m_drawing.deviceIndependentSize().toSize()).expandedTo(QSize(1, 1));
+    const QSize size =
+        this->size().expandedTo(m_drawing.deviceIndependentSize().toSize()).expandedTo(QSize(1, 1));
     m_drawing = blankDrawing(size);
     update();
 }

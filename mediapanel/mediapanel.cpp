@@ -67,8 +67,8 @@ void MediaPanel::stepClick() {
 
 void MediaPanel::showFrame() {
     if (!m_image) return;
-    const std::string name =
-        Module1::frameName(Module1::smallseq, Module1::framenum.value_or(0), m_digits, Module1::picext);
+    const std::string name = Module1::frameName(Module1::smallseq, Module1::framenum.value_or(0),
+                                                m_digits, Module1::picext);
     const QImage frame = PictureFiles::load(QString::fromStdString(name));
     // A frame that cannot be read leaves the last one on show.
     if (!frame.isNull()) m_image->setPicture(frame);

@@ -18,7 +18,8 @@ class MediaPanel : public QWidget {
 public:
     enum class Symbol { Play, Pause, Back, Step };
 
-    explicit MediaPanel(QWidget* parent = nullptr, const QString& name = QStringLiteral("MMControl1"));
+    explicit MediaPanel(QWidget* parent = nullptr,
+                        const QString& name = QStringLiteral("MMControl1"));
 
     void attach(QTimer* timer1, ImageBox* image2, int frameDigits);
 

@@ -18,7 +18,8 @@ QString AccessibleLabel::text(QAccessible::Text t) const {
 }
 
 QAccessible::Role AccessibleLabel::role() const {
-    return isClickable(static_cast<const Label*>(widget())) ? QAccessible::Button : QAccessible::StaticText;
+    return isClickable(static_cast<const Label*>(widget())) ? QAccessible::Button
+                                                            : QAccessible::StaticText;
 }
 
 QAccessible::State AccessibleLabel::state() const {
@@ -46,4 +47,6 @@ void AccessibleLabel::captionChanged(Label* label) {
     if (observer()) observer()(label);
 }
 
-void AccessibleLabel::setAnnouncementObserver(std::function<void(Label*)> o) { observer() = std::move(o); }
+void AccessibleLabel::setAnnouncementObserver(std::function<void(Label*)> o) {
+    observer() = std::move(o);
+}

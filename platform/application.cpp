@@ -24,9 +24,11 @@ std::function<void()>& endHandler() {
 // maps the last two to the metric-compatible Liberation fonts; Tahoma's free
 // look-alike ships in a folder fontconfig does not scan, so it is added here.
 void addTahoma() {
-    const char* const files[] = {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"};
+    const char* const files[] = {"/usr/share/wine/fonts/tahoma.ttf",
+                                 "/usr/share/wine/fonts/tahomabd.ttf"};
     for (const char* file : files) {
-        if (QFile::exists(QString::fromLatin1(file))) QFontDatabase::addApplicationFont(QString::fromLatin1(file));
+        if (QFile::exists(QString::fromLatin1(file)))
+            QFontDatabase::addApplicationFont(QString::fromLatin1(file));
     }
 }
 
@@ -39,7 +41,8 @@ void initialise(QApplication& app) {
     app.setApplicationName(QStringLiteral("quorvane"));
     QIcon icon;
     for (int size : {32, 48, 64, 128, 256}) {
-        const QString file = PictureFiles::resolve(QStringLiteral("icons\\quorvane-%1.png").arg(size));
+        const QString file =
+            PictureFiles::resolve(QStringLiteral("icons\\quorvane-%1.png").arg(size));
         if (!file.isEmpty()) icon.addFile(file, QSize(size, size));
     }
     if (!icon.isNull()) app.setWindowIcon(icon);

@@ -7,7 +7,8 @@ class CommandButton : public QPushButton {
     Q_OBJECT
 
 public:
-    explicit CommandButton(QWidget* parent = nullptr, const QString& name = {}, const QString& caption = {});
+    explicit CommandButton(QWidget* parent = nullptr, const QString& name = {},
+                           const QString& caption = {});
 
     void setFaceColour(const QColor& colour);
     QColor faceColour() const { return palette().color(QPalette::Button); }

@@ -27,7 +27,8 @@ int heightTwips() { return pixels().height() * twips::kPerPixel; }
 void setSizeOverride(QSize size) { override() = size; }
 
 void setBusyPointer(bool busy) {
-    if (busy) QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+    if (busy)
+        QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
     else
         while (QGuiApplication::overrideCursor()) QGuiApplication::restoreOverrideCursor();
 }

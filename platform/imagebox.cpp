@@ -3,7 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-ImageBox::ImageBox(QWidget* parent, const QString& name, bool stretch) : QWidget(parent), m_stretch(stretch) {
+ImageBox::ImageBox(QWidget* parent, const QString& name, bool stretch)
+    : QWidget(parent), m_stretch(stretch) {
     setObjectName(name);
     setMouseTracking(true);
     setAttribute(Qt::WA_NoMousePropagation);

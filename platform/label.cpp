@@ -71,7 +71,8 @@ Label* Label::copyAs(int newIndex) const {
     copy->m_alignment = m_alignment;
     copy->setEnabled(isEnabled());
     copy->setCursor(cursor());
-    twips::setGeometry(copy, twips::left(this), twips::top(this), twips::width(this), twips::height(this));
+    twips::setGeometry(copy, twips::left(this), twips::top(this), twips::width(this),
+                       twips::height(this));
     copy->hide();
     return copy;
 }
@@ -115,7 +116,8 @@ void Label::mousePressEvent(QMouseEvent* event) {
 }
 
 void Label::mouseReleaseEvent(QMouseEvent* event) {
-    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    const bool click = m_pressed && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
     m_pressed = false;
     event->accept();
     if (click) Q_EMIT clicked();

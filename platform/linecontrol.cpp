@@ -45,7 +45,8 @@ void LineControl::toFront() { m_owner->moveLine(this, true); }
 void LineControl::toBack() { m_owner->moveLine(this, false); }
 
 QLineF LineControl::pixelLine() const {
-    return {twips::toPixelsF(m_x1), twips::toPixelsF(m_y1), twips::toPixelsF(m_x2), twips::toPixelsF(m_y2)};
+    return {twips::toPixelsF(m_x1), twips::toPixelsF(m_y1), twips::toPixelsF(m_x2),
+            twips::toPixelsF(m_y2)};
 }
 
 void LineControl::changed() { m_owner->update(); }

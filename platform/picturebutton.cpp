@@ -37,7 +37,8 @@ void PictureButton::paintEvent(QPaintEvent*) {
     // The picture sits in the middle of the face and moves a pixel when pressed.
     const QPoint shift = isDown() ? QPoint(1, 1) : QPoint(0, 0);
     const QSizeF size = m_picture.deviceIndependentSize();
-    const QRectF target(QPointF((width() - size.width()) / 2, (height() - size.height()) / 2) + shift, size);
+    const QRectF target(
+        QPointF((width() - size.width()) / 2, (height() - size.height()) / 2) + shift, size);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(target, m_picture);
     if (hasFocus()) {

@@ -10,7 +10,8 @@ class PictureButton : public QAbstractButton {
     Q_OBJECT
 
 public:
-    explicit PictureButton(QWidget* parent = nullptr, const QString& name = {}, const QString& caption = {});
+    explicit PictureButton(QWidget* parent = nullptr, const QString& name = {},
+                           const QString& caption = {});
 
     void setPicture(const QImage& picture);
     const QImage& picture() const { return m_picture; }

@@ -5,7 +5,8 @@
 namespace {
 
 std::mt19937& engine() {
-    static std::mt19937 e(static_cast<unsigned>(std::chrono::steady_clock::now().time_since_epoch().count()));
+    static std::mt19937 e(
+        static_cast<unsigned>(std::chrono::steady_clock::now().time_since_epoch().count()));
     return e;
 }
 

@@ -25,7 +25,8 @@ QWidget* Screen::control(const QString& name, int index) const {
     for (QWidget* child : children) {
         if (child->objectName().compare(name, Qt::CaseInsensitive) != 0) continue;
         const QVariant element = child->property("controlIndex");
-        if (index < 0 ? (!element.isValid() || element.toInt() == 0) : element.toInt() == index) return child;
+        if (index < 0 ? (!element.isValid() || element.toInt() == 0) : element.toInt() == index)
+            return child;
     }
     return nullptr;
 }
@@ -103,7 +104,8 @@ LineControl* Screen::addLine(const QString& name, int index) {
 
 LineControl* Screen::line(const QString& name, int index) const {
     for (const auto& l : m_lines) {
-        if (l->index() == index && l->name().compare(name, Qt::CaseInsensitive) == 0) return l.get();
+        if (l->index() == index && l->name().compare(name, Qt::CaseInsensitive) == 0)
+            return l.get();
     }
     return nullptr;
 }
@@ -112,8 +114,10 @@ void Screen::moveLine(LineControl* line, bool toFront) {
     auto it = std::find(m_lineStack.begin(), m_lineStack.end(), line);
     if (it == m_lineStack.end()) return;
     m_lineStack.erase(it);
-    if (toFront) m_lineStack.push_back(line);
-    else m_lineStack.insert(m_lineStack.begin(), line);
+    if (toFront)
+        m_lineStack.push_back(line);
+    else
+        m_lineStack.insert(m_lineStack.begin(), line);
     update();
 }
 
@@ -135,11 +139,13 @@ void Screen::paintEvent(QPaintEvent*) {
 }
 
 void Screen::mousePressEvent(QMouseEvent* event) {
-    Q_EMIT surfacePressed(event->button(), event->modifiers(), twips::pointFromPixels(event->position()));
+    Q_EMIT surfacePressed(event->button(), event->modifiers(),
+                          twips::pointFromPixels(event->position()));
     event->accept();
 }
 
 void Screen::mouseMoveEvent(QMouseEvent* event) {
-    Q_EMIT surfaceMoved(event->buttons(), event->modifiers(), twips::pointFromPixels(event->position()));
+    Q_EMIT surfaceMoved(event->buttons(), event->modifiers(),
+                        twips::pointFromPixels(event->position()));
     event->accept();
 }

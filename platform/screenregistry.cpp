@@ -11,7 +11,9 @@ void ScreenRegistry::registerScreen(const QString& name, const Factory& factory)
     m_factories.insert(name.toLower(), factory);
 }
 
-bool ScreenRegistry::isRegistered(const QString& name) const { return m_factories.contains(name.toLower()); }
+bool ScreenRegistry::isRegistered(const QString& name) const {
+    return m_factories.contains(name.toLower());
+}
 
 Screen* ScreenRegistry::find(const QString& name) const {
     const QPointer<Screen> screen = m_loaded.value(name.toLower());

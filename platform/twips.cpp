@@ -13,10 +13,14 @@ enum Side { Left, Top, Width, Height };
 
 int pixelValue(const QWidget* w, Side side) {
     switch (side) {
-        case Left: return w->x();
-        case Top: return w->y();
-        case Width: return w->width();
-        case Height: return w->height();
+        case Left:
+            return w->x();
+        case Top:
+            return w->y();
+        case Width:
+            return w->width();
+        case Height:
+            return w->height();
     }
     return 0;
 }

@@ -12,7 +12,9 @@ namespace twips {
 
 inline constexpr int kPerPixel = 15;
 
-inline int toPixels(double t) { return static_cast<int>(t >= 0 ? t / kPerPixel + 0.5 : t / kPerPixel - 0.5); }
+inline int toPixels(double t) {
+    return static_cast<int>(t >= 0 ? t / kPerPixel + 0.5 : t / kPerPixel - 0.5);
+}
 inline double toPixelsF(double t) { return t / kPerPixel; }
 inline double fromPixels(double px) { return px * kPerPixel; }
 inline QPointF pointFromPixels(const QPointF& p) { return {p.x() * kPerPixel, p.y() * kPerPixel}; }

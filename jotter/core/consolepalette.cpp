@@ -24,17 +24,19 @@ constexpr std::array<Rgb, ConsolePalette::kCount> kColours = {{
 }};
 
 constexpr std::array<const char*, ConsolePalette::kCount> kNames = {
-    "black",     "blue",       "green",       "cyan",       "red",       "magenta",
-    "brown",     "light grey", "dark grey",   "light blue", "light green", "light cyan",
-    "light red", "light magenta", "yellow",   "white",
+    "black",     "blue",          "green",     "cyan",       "red",         "magenta",
+    "brown",     "light grey",    "dark grey", "light blue", "light green", "light cyan",
+    "light red", "light magenta", "yellow",    "white",
 };
 
-int wrap(int index) { return ((index % ConsolePalette::kCount) + ConsolePalette::kCount) % ConsolePalette::kCount; }
+int wrap(int index) {
+    return ((index % ConsolePalette::kCount) + ConsolePalette::kCount) % ConsolePalette::kCount;
+}
 
 }  // namespace
 
-Rgb ConsolePalette::colour(int index) {
-    return kColours[static_cast<std::size_t>(wrap(index))];
-}
+Rgb ConsolePalette::colour(int index) { return kColours[static_cast<std::size_t>(wrap(index))]; }
 
-const char* ConsolePalette::name(int index) { return kNames[static_cast<std::size_t>(wrap(index))]; }
+const char* ConsolePalette::name(int index) {
+    return kNames[static_cast<std::size_t>(wrap(index))];
+}

@@ -26,7 +26,9 @@
 
 namespace {
 
-QString nameOf(QObject* o) { return QAccessible::queryAccessibleInterface(o)->text(QAccessible::Name); }
+QString nameOf(QObject* o) {
+    return QAccessible::queryAccessibleInterface(o)->text(QAccessible::Name);
+}
 QAccessible::Role roleOf(QObject* o) { return QAccessible::queryAccessibleInterface(o)->role(); }
 
 class AccessibilityTest : public ::testing::Test {
@@ -47,18 +49,21 @@ protected:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         PictureFiles::setSearchFolders({});
     }
-    Screen* show(const char* name) { return ScreenRegistry::instance().show(QString::fromLatin1(name)); }
+    Screen* show(const char* name) {
+        return ScreenRegistry::instance().show(QString::fromLatin1(name));
+    }
 
     // Every button, answer box and clickable label that can be reached must say what it is.
     static void expectEveryReachableControlNamed(Screen* screen) {
         for (QWidget* w : screen->findChildren<QWidget*>()) {
             if (!w->isVisibleTo(screen)) continue;
             auto* label = qobject_cast<Label*>(w);
-            const bool reachable = qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w) ||
-                                   (label && label->isClickable());
+            const bool reachable = qobject_cast<QAbstractButton*>(w) ||
+                                   qobject_cast<QLineEdit*>(w) || (label && label->isClickable());
             if (!reachable) continue;
-            EXPECT_FALSE(nameOf(w).trimmed().isEmpty()) << screen->objectName().toStdString() << ": "
-                                                        << w->objectName().toStdString() << " has no name";
+            EXPECT_FALSE(nameOf(w).trimmed().isEmpty())
+                << screen->objectName().toStdString() << ": " << w->objectName().toStdString()
+                << " has no name";
         }
     }
 
@@ -71,8 +76,11 @@ TEST_F(AccessibilityTest, PictureButtonsAreNamedByWhatTheyDo) {
     const struct {
         const char* control;
         const char* name;
-    } rows[] = {{"cmdexit", "Exit"},   {"cmdgo", "Next question"},      {"Cmdcheckit", "Check"},
-                {"cmdsoln", "Show the answer"}, {"cmdjotter", "Jotter"}};
+    } rows[] = {{"cmdexit", "Exit"},
+                {"cmdgo", "Next question"},
+                {"Cmdcheckit", "Check"},
+                {"cmdsoln", "Show the answer"},
+                {"cmdjotter", "Jotter"}};
     for (const auto& r : rows) {
         QWidget* button = quiz->control(QString::fromLatin1(r.control));
         EXPECT_EQ(nameOf(button), QString::fromLatin1(r.name)) << r.control;
@@ -82,9 +90,10 @@ TEST_F(AccessibilityTest, PictureButtonsAreNamedByWhatTheyDo) {
     EXPECT_EQ(nameOf(duality->Text1()), QStringLiteral("Your answer"));
     EXPECT_EQ(roleOf(duality->Text1()), QAccessible::EditableText);
     MediaPanel* panel = duality->MMControl1();
-    EXPECT_EQ((QStringList{nameOf(panel->playButton()), nameOf(panel->pauseButton()), nameOf(panel->backButton()),
-                           nameOf(panel->stepButton())}),
-              (QStringList{QStringLiteral("Play"), QStringLiteral("Pause"), QStringLiteral("Back"), QStringLiteral("Step")}));
+    EXPECT_EQ((QStringList{nameOf(panel->playButton()), nameOf(panel->pauseButton()),
+                           nameOf(panel->backButton()), nameOf(panel->stepButton())}),
+              (QStringList{QStringLiteral("Play"), QStringLiteral("Pause"), QStringLiteral("Back"),
+                           QStringLiteral("Step")}));
     expectEveryReachableControlNamed(quiz);
 }
 
@@ -97,7 +106,8 @@ TEST_F(AccessibilityTest, TopicsAreButtonsNamedByTheirCaptionsWithTheirState) {
     EXPECT_FALSE(QAccessible::queryAccessibleInterface(duality)->state().disabled);
     EXPECT_EQ(nameOf(prisms), QStringLiteral("Prisms"));
     EXPECT_TRUE(QAccessible::queryAccessibleInterface(prisms)->state().disabled);
-    EXPECT_EQ(roleOf(menu->control(QStringLiteral("Label4"))), QAccessible::StaticText) << "the version line";
+    EXPECT_EQ(roleOf(menu->control(QStringLiteral("Label4"))), QAccessible::StaticText)
+        << "the version line";
     EXPECT_EQ(nameOf(menu->control(QStringLiteral("Command1"))), QStringLiteral("Exit"));
     expectEveryReachableControlNamed(menu);
     expectEveryReachableControlNamed(show("Titlefrm"));
@@ -118,7 +128,8 @@ TEST_F(AccessibilityTest, EveryVerdictAndResultIsAnnounced) {
     QTest::keyClicks(quiz->Text1(), QStringLiteral("twelve"));
     QTest::keyClick(quiz->Text1(), Qt::Key_Return);
     QTest::keyClick(quiz->Text1(), Qt::Key_Return);
-    EXPECT_EQ(announced.count(QStringLiteral("Wrong, Try Again")), 2) << "a repeated verdict is news too";
+    EXPECT_EQ(announced.count(QStringLiteral("Wrong, Try Again")), 2)
+        << "a repeated verdict is news too";
     quiz->cmdsolnClick();
     EXPECT_EQ(announced.last(), QString::number(Module1::dualanswer));
 
@@ -128,7 +139,8 @@ TEST_F(AccessibilityTest, EveryVerdictAndResultIsAnnounced) {
     EXPECT_EQ(announced, QStringList{QStringLiteral("Wrong, Try Again")});
     EXPECT_EQ(nameOf(voyage->Label4()), QStringLiteral("Wrong, Try Again"));
     expectEveryReachableControlNamed(voyage);
-    EXPECT_EQ(roleOf(voyage->control(QStringLiteral("Label2"))), QAccessible::Button) << "Show Clue";
+    EXPECT_EQ(roleOf(voyage->control(QStringLiteral("Label2"))), QAccessible::Button)
+        << "Show Clue";
 }
 
 }  // namespace

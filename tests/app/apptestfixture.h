@@ -40,17 +40,23 @@ protected:
     // Every picture the title screen and the menu read.
     void writeShellPictures() {
         for (int f = 0; f < 25; ++f)
-            ASSERT_TRUE(fixtures::writeGif(path(QStringLiteral("recip1/reci%1.gif").arg(f, 4, 10, QLatin1Char('0'))), 320, 240, f));
+            ASSERT_TRUE(fixtures::writeGif(
+                path(QStringLiteral("recip1/reci%1.gif").arg(f, 4, 10, QLatin1Char('0'))), 320, 240,
+                f));
         ASSERT_TRUE(fixtures::writeGif(path(QStringLiteral("newrec0/newr0039.gif")), 800, 600, 39));
-        ASSERT_TRUE(fixtures::writeJpeg(path(QStringLiteral("Images/logo2.jpg")), 100, 139, Qt::darkGreen));
+        ASSERT_TRUE(
+            fixtures::writeJpeg(path(QStringLiteral("Images/logo2.jpg")), 100, 139, Qt::darkGreen));
         writeButtonPictures();
     }
     void writeButtonPictures() {
         for (const char* name : {"exit", "next", "answer", "check", "jotter", "scramble"})
-            ASSERT_TRUE(fixtures::writeJpeg(path(QStringLiteral("Images/%1.jpg").arg(QLatin1String(name))), 119, 33, Qt::gray));
+            ASSERT_TRUE(fixtures::writeJpeg(
+                path(QStringLiteral("Images/%1.jpg").arg(QLatin1String(name))), 119, 33, Qt::gray));
     }
 
-    static void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+    static void flushDeletes() {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
     static ScreenRegistry& registry() { return ScreenRegistry::instance(); }
 
     QTemporaryDir dir;

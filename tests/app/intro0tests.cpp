@@ -16,7 +16,9 @@ namespace {
 class Activity : public Screen {
 public:
     explicit Activity(const QString& name) : Screen(name) {}
-    void onLoad() override { menuWasLoaded = ScreenRegistry::instance().isLoaded(QStringLiteral("intro0")); }
+    void onLoad() override {
+        menuWasLoaded = ScreenRegistry::instance().isLoaded(QStringLiteral("intro0"));
+    }
     static inline bool menuWasLoaded = false;
 };
 
@@ -36,7 +38,9 @@ protected:
     void moveTo(QWidget* over) {
         QTest::mouseMove(menu->windowHandle(), over->mapTo(menu, over->rect().center()));
     }
-    void moveToTwips(int x, int y) { QTest::mouseMove(menu->windowHandle(), QPoint(x / 15, y / 15)); }
+    void moveToTwips(int x, int y) {
+        QTest::mouseMove(menu->windowHandle(), QPoint(x / 15, y / 15));
+    }
     std::vector<Label*> entries() const {
         std::vector<Label*> all;
         for (int i = 0; i <= 5; ++i) all.insert(all.end(), {menu->Label2(i), menu->Label5(i)});
@@ -52,10 +56,12 @@ TEST_F(MenuTest, OnlyDualityAndTheVoyageAreLive) {
         if (e->isVisible()) shown << e->caption();
         if (e->isVisible() && e->isEnabled()) live << e->caption();
     }
-    EXPECT_EQ(live, (QStringList{QStringLiteral("Duality"), QStringLiteral("Voyage Around the World")}));
+    EXPECT_EQ(live,
+              (QStringList{QStringLiteral("Duality"), QStringLiteral("Voyage Around the World")}));
     EXPECT_EQ(shown.size(), 11);
     EXPECT_FALSE(menu->Label2(5)->isVisible());
-    EXPECT_EQ(menu->Label2(5)->caption(), QStringLiteral("Pyramids")) << "the hidden sixth keeps the copied caption";
+    EXPECT_EQ(menu->Label2(5)->caption(), QStringLiteral("Pyramids"))
+        << "the hidden sixth keeps the copied caption";
     EXPECT_EQ(menu->windowTitle(), QStringLiteral("Quorvane 2"));
 }
 
@@ -69,8 +75,9 @@ TEST_F(MenuTest, EntriesStandOnTheirGridWithTheLastOneSetApart) {
     }
     EXPECT_EQ(twips::top(menu->Label5(5)), 7020);
     auto* exit = menu->control<PictureButton>(QStringLiteral("Command1"));
-    EXPECT_EQ((QList<int>{twips::left(exit), twips::top(exit), twips::width(exit), twips::height(exit)}),
-              (QList<int>{90, 7950, 1785, 495}));
+    EXPECT_EQ(
+        (QList<int>{twips::left(exit), twips::top(exit), twips::width(exit), twips::height(exit)}),
+        (QList<int>{90, 7950, 1785, 495}));
     EXPECT_FALSE(exit->picture().isNull());
     EXPECT_EQ(menu->backColour(), QColor(49, 135, 215));
     EXPECT_FALSE(menu->backgroundPicture().isNull());
@@ -99,7 +106,8 @@ TEST_F(MenuTest, HighlightFollowsThePointerUntilItCrossesTheBackground) {
 }
 
 TEST_F(MenuTest, DualityShowsItsScreenBeforeTheMenuGoes) {
-    registry().registerScreen(QStringLiteral("duality"), [] { return new Activity(QStringLiteral("duality")); });
+    registry().registerScreen(QStringLiteral("duality"),
+                              [] { return new Activity(QStringLiteral("duality")); });
     QTest::mouseClick(menu->Label5(0), Qt::LeftButton);
     EXPECT_TRUE(Activity::menuWasLoaded);
     EXPECT_TRUE(registry().isLoaded(QStringLiteral("duality")));
@@ -107,7 +115,8 @@ TEST_F(MenuTest, DualityShowsItsScreenBeforeTheMenuGoes) {
 }
 
 TEST_F(MenuTest, TheVoyageOpensTheHamiltonScreenAndDisabledEntriesDoNothing) {
-    registry().registerScreen(QStringLiteral("hamilton"), [] { return new Activity(QStringLiteral("hamilton")); });
+    registry().registerScreen(QStringLiteral("hamilton"),
+                              [] { return new Activity(QStringLiteral("hamilton")); });
     QTest::mouseClick(menu->Label5(1), Qt::LeftButton);
     QTest::mouseClick(menu->Label2(3), Qt::LeftButton);
     EXPECT_TRUE(registry().isLoaded(QStringLiteral("intro0")));
@@ -132,7 +141,8 @@ TEST_F(MenuTest, TheWebAddressOpensThroughTheShellAndTheMenuStays) {
 
 TEST_F(MenuTest, EveryTextFitsItsBox) {
     for (Label* e : entries()) EXPECT_TRUE(e->captionFits()) << e->caption().toStdString();
-    for (Label* l : {menu->Label1(), menu->Label6(), menu->control<Label>(QStringLiteral("Label4"))})
+    for (Label* l :
+         {menu->Label1(), menu->Label6(), menu->control<Label>(QStringLiteral("Label4"))})
         EXPECT_TRUE(l->captionFits()) << l->caption().toStdString();
 }
 
@@ -142,7 +152,8 @@ TEST_F(MenuTest, MissingPicturesLeaveAWorkingMenu) {
     PictureFiles::setSearchFolders({path(QStringLiteral("nowhere"))});
     menu = static_cast<intro0*>(registry().show(QStringLiteral("intro0")));
     EXPECT_TRUE(menu->backgroundPicture().isNull());
-    EXPECT_EQ(menu->control<PictureButton>(QStringLiteral("Command1"))->text(), QStringLiteral("Exit"));
+    EXPECT_EQ(menu->control<PictureButton>(QStringLiteral("Command1"))->text(),
+              QStringLiteral("Exit"));
     EXPECT_TRUE(menu->Label5(0)->isEnabled());
     for (const char* name : {"newrec0\\newr0039.gif", "Images\\logo2.jpg", "Images\\exit.jpg"})
         EXPECT_TRUE(PictureFiles::reportedFailures().contains(QString::fromLatin1(name))) << name;

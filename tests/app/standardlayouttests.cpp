@@ -15,7 +15,9 @@ struct Placed {
     int left, top, width, height;
 };
 
-Placed placeOf(const QWidget* w) { return {twips::left(w), twips::top(w), twips::width(w), twips::height(w)}; }
+Placed placeOf(const QWidget* w) {
+    return {twips::left(w), twips::top(w), twips::width(w), twips::height(w)};
+}
 bool operator==(const Placed& a, const Placed& b) {
     return a.left == b.left && a.top == b.top && a.width == b.width && a.height == b.height;
 }
@@ -37,7 +39,10 @@ TEST_F(StandardLayoutTest, CentresTheScreenOnAnyDesktopWithoutClamping) {
     struct Row {
         QSize desktop;
         int left, top;
-    } rows[] = {{{800, 600}, 0, 0}, {{640, 480}, -1200, -900}, {{1024, 768}, 1680, 1260}, {{801, 601}, 8, 8}};
+    } rows[] = {{{800, 600}, 0, 0},
+                {{640, 480}, -1200, -900},
+                {{1024, 768}, 1680, 1260},
+                {{801, 601}, 8, 8}};
     for (const Row& r : rows) {
         desktop::setSizeOverride(r.desktop);
         standardlayout(screen);
@@ -52,7 +57,8 @@ TEST_F(StandardLayoutTest, CentresTheScreenOnAnyDesktopWithoutClamping) {
 
 TEST_F(StandardLayoutTest, StacksTheFullButtonSetWithNoGapsAndNoTabStops) {
     writeButtonPictures();
-    for (const char* name : {"cmdexit", "cmdgo", "cmdsoln", "Cmdcheckit", "cmdjotter"}) addButton(QString::fromLatin1(name));
+    for (const char* name : {"cmdexit", "cmdgo", "cmdsoln", "Cmdcheckit", "cmdjotter"})
+        addButton(QString::fromLatin1(name));
     PictureButton* scramble = addButton(QStringLiteral("cmdscramble"));
     twips::setGeometry(scramble, 300, 400, 1000, 600);
     standardlayout(screen);
@@ -60,16 +66,17 @@ TEST_F(StandardLayoutTest, StacksTheFullButtonSetWithNoGapsAndNoTabStops) {
     const struct {
         const char* name;
         Placed place;
-    } expected[] = {{"cmdgo", {10050, 7950, 1785, 495}},      {"cmdjotter", {10050, 7455, 1785, 495}},
-                    {"cmdsoln", {10050, 6960, 1785, 495}},    {"Cmdcheckit", {10050, 6465, 1785, 495}},
-                    {"cmdexit", {90, 7950, 1785, 495}},       {"cmdscramble", {300, 400, 1000, 600}}};
+    } expected[] = {{"cmdgo", {10050, 7950, 1785, 495}},   {"cmdjotter", {10050, 7455, 1785, 495}},
+                    {"cmdsoln", {10050, 6960, 1785, 495}}, {"Cmdcheckit", {10050, 6465, 1785, 495}},
+                    {"cmdexit", {90, 7950, 1785, 495}},    {"cmdscramble", {300, 400, 1000, 600}}};
     for (const auto& e : expected) {
         auto* b = screen.control<PictureButton>(QString::fromLatin1(e.name));
         EXPECT_EQ(placeOf(b), e.place) << e.name;
         EXPECT_FALSE(b->picture().isNull()) << e.name << " got no picture";
     }
     for (const char* name : {"cmdgo", "cmdjotter", "cmdsoln", "Cmdcheckit", "cmdexit"})
-        EXPECT_FALSE(screen.control(QString::fromLatin1(name))->focusPolicy() & Qt::TabFocus) << name;
+        EXPECT_FALSE(screen.control(QString::fromLatin1(name))->focusPolicy() & Qt::TabFocus)
+            << name;
 }
 
 TEST_F(StandardLayoutTest, AMissingButtonSkipsOnlyTheStepsThatNeedIt) {
@@ -79,7 +86,8 @@ TEST_F(StandardLayoutTest, AMissingButtonSkipsOnlyTheStepsThatNeedIt) {
     addButton(QStringLiteral("cmdexit"));
     standardlayout(screen);
     EXPECT_EQ(placeOf(soln), (Placed{10050, 7920, 1785, 495})) << "keeps its own Top";
-    EXPECT_EQ(placeOf(screen.control(QStringLiteral("Cmdcheckit"))), (Placed{10050, 7425, 1785, 495}));
+    EXPECT_EQ(placeOf(screen.control(QStringLiteral("Cmdcheckit"))),
+              (Placed{10050, 7425, 1785, 495}));
     EXPECT_EQ(placeOf(screen.control(QStringLiteral("cmdexit"))), (Placed{90, 7950, 1785, 495}));
 }
 

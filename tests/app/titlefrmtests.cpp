@@ -15,8 +15,12 @@ namespace {
 class TitleTest : public AppTest {
 protected:
     Titlefrm* title() { return static_cast<Titlefrm*>(registry().get(QStringLiteral("Titlefrm"))); }
-    int shownFrame() { return fixtures::frameOf(title()->control<ImageBox>(QStringLiteral("Picture1"))->picture()); }
-    QPushButton* button(const char* name) { return title()->control<QPushButton>(QString::fromLatin1(name)); }
+    int shownFrame() {
+        return fixtures::frameOf(title()->control<ImageBox>(QStringLiteral("Picture1"))->picture());
+    }
+    QPushButton* button(const char* name) {
+        return title()->control<QPushButton>(QString::fromLatin1(name));
+    }
 };
 
 TEST_F(TitleTest, LoadsCentredOnItsOwnSizeWithFrameZeroAndTheTimerRunning) {
@@ -114,13 +118,16 @@ TEST_F(TitleTest, MenuExitGivesCancelWhichBringsAFreshMenuAndExitEnds) {
     writeShellPictures();
     registry().show(QStringLiteral("intro0"));
     const int menuLoads = registry().loadCount(QStringLiteral("intro0"));
-    QTest::mouseClick(registry().find(QStringLiteral("intro0"))->control<QAbstractButton>(QStringLiteral("Command1")),
+    QTest::mouseClick(registry()
+                          .find(QStringLiteral("intro0"))
+                          ->control<QAbstractButton>(QStringLiteral("Command1")),
                       Qt::LeftButton);
     EXPECT_FALSE(registry().isLoaded(QStringLiteral("intro0")));
     ASSERT_TRUE(registry().isLoaded(QStringLiteral("Titlefrm")));
     EXPECT_TRUE(title()->isVisible());
     EXPECT_EQ(button("Command1")->text(), QStringLiteral("Cancel"));
-    EXPECT_TRUE(title()->findChild<QTimer*>(QStringLiteral("Timer1"))->isActive()) << "loaded before it was relabelled";
+    EXPECT_TRUE(title()->findChild<QTimer*>(QStringLiteral("Timer1"))->isActive())
+        << "loaded before it was relabelled";
 
     QTest::mouseClick(button("Command1"), Qt::LeftButton);
     EXPECT_EQ(registry().loadCount(QStringLiteral("intro0")), menuLoads + 1);
@@ -128,7 +135,8 @@ TEST_F(TitleTest, MenuExitGivesCancelWhichBringsAFreshMenuAndExitEnds) {
     flushDeletes();
 
     registry().show(QStringLiteral("Titlefrm"));
-    EXPECT_EQ(button("Command1")->text(), QStringLiteral("OK")) << "a new load starts from the designed caption";
+    EXPECT_EQ(button("Command1")->text(), QStringLiteral("OK"))
+        << "a new load starts from the designed caption";
     QTest::mouseClick(button("Command2"), Qt::LeftButton);
     EXPECT_EQ(ends, 1);
     EXPECT_FALSE(registry().isLoaded(QStringLiteral("Titlefrm")));
@@ -140,7 +148,8 @@ TEST_F(TitleTest, TextsFitTheirBoxes) {
     EXPECT_TRUE(title()->control<Label>(QStringLiteral("Label4"))->captionFits());
     for (const char* name : {"Command1", "Command2"}) {
         QPushButton* b = button(name);
-        EXPECT_LE(b->fontMetrics().horizontalAdvance(QStringLiteral("Cancel")), b->width() - 8) << name;
+        EXPECT_LE(b->fontMetrics().horizontalAdvance(QStringLiteral("Cancel")), b->width() - 8)
+            << name;
     }
 }
 

@@ -375,7 +375,8 @@ TEST_F(HighDensity, JotterStrokesAreKeptAtTheDevicesResolution) {
     ASSERT_NE(pad, nullptr);
     QWindow* window = pad->windowHandle();
     QTest::mousePress(window, Qt::LeftButton, {}, QPoint(40, 40));
-    QMouseEvent move(QEvent::MouseMove, QPointF(200, 41), QPointF(200, 41), Qt::NoButton, Qt::LeftButton, {});
+    QMouseEvent move(QEvent::MouseMove, QPointF(200, 41), QPointF(200, 41), Qt::NoButton,
+                     Qt::LeftButton, {});
     QCoreApplication::sendEvent(pad, &move);
     QTest::mouseRelease(window, Qt::LeftButton, {}, QPoint(200, 41));
 
@@ -387,7 +388,8 @@ TEST_F(HighDensity, JotterStrokesAreKeptAtTheDevicesResolution) {
         if (shot.pixelColor(240, y) == QColor(255, 255, 0)) ++yellowRows;
     EXPECT_GE(yellowRows, 5);
     EXPECT_LE(yellowRows, 7);
-    EXPECT_GT(mixedBlocks(shot, QRect(100, 60, 280, 40)), 0) << "the stroke is a doubled 1x drawing";
+    EXPECT_GT(mixedBlocks(shot, QRect(100, 60, 280, 40)), 0)
+        << "the stroke is a doubled 1x drawing";
 }
 
 }  // namespace

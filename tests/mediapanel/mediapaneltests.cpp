@@ -29,7 +29,8 @@ protected:
 
     void useSequence(const char* prefix, const char* folderAndStem, int count, int digits) {
         for (int f = 0; f < count; ++f) {
-            const QString file = QString::fromLatin1(folderAndStem) + QStringLiteral("%1.gif").arg(f, 4, 10, QLatin1Char('0'));
+            const QString file = QString::fromLatin1(folderAndStem) +
+                                 QStringLiteral("%1.gif").arg(f, 4, 10, QLatin1Char('0'));
             ASSERT_TRUE(fixtures::writeGif(dir.filePath(file), 8, 6, f));
         }
         Module1::smallseq = prefix;
@@ -114,7 +115,8 @@ TEST_F(MediaPanelTest, AMissingFrameKeepsThePictureAndThePanelWorking) {
     panel.stepClick();
     EXPECT_EQ(Module1::framenum, 6);
     EXPECT_EQ(shownFrame(), 5);
-    EXPECT_EQ(PictureFiles::reportedFailures(), QStringList{QStringLiteral("dualsm\\dual0006.gif")});
+    EXPECT_EQ(PictureFiles::reportedFailures(),
+              QStringList{QStringLiteral("dualsm\\dual0006.gif")});
     panel.stepClick();
     EXPECT_EQ(shownFrame(), 7);
 }
@@ -123,7 +125,8 @@ TEST(FrameStepping, NumbersOutsideTheSequenceComeBackIntoIt) {
     struct Row {
         int n, count, next, previous;
     } rows[] = {
-        {0, 20, 1, 19}, {19, 20, 0, 18}, {24, 25, 0, 23}, {30, 25, 0, 24}, {-3, 25, 0, 24}, {5, 0, 0, 0},
+        {0, 20, 1, 19},  {19, 20, 0, 18}, {24, 25, 0, 23},
+        {30, 25, 0, 24}, {-3, 25, 0, 24}, {5, 0, 0, 0},
     };
     for (const Row& r : rows) {
         EXPECT_EQ(Module1::nextFrame(r.n, r.count), r.next) << r.n << " of " << r.count;

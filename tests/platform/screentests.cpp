@@ -25,9 +25,9 @@ public:
         twips::setGeometry(label, 1500, 1500, 3000, 1500);
         timer = new QTimer(this);
         timer->setObjectName(QStringLiteral("Timer1"));
-        connect(this, &Screen::surfacePressed, this, [this](Qt::MouseButton, Qt::KeyboardModifiers, QPointF at) {
-            presses.push_back(at);
-        });
+        connect(
+            this, &Screen::surfacePressed, this,
+            [this](Qt::MouseButton, Qt::KeyboardModifiers, QPointF at) { presses.push_back(at); });
         setClientSizeTwips(12000, 9000);
     }
     void onLoad() override {
@@ -110,7 +110,8 @@ TEST(Twips, ValuesReadBackAsSetAndNeighboursTouchOnScreen) {
     QWidget upper(&parent), lower(&parent);
     twips::setGeometry(&lower, 10050, 7950, 1785, 495);
     twips::setGeometry(&upper, 10050, 7950 - 495, 1785, 495);
-    EXPECT_EQ(upper.geometry().bottom() + 1, lower.geometry().top()) << "stacked buttons leave no gap";
+    EXPECT_EQ(upper.geometry().bottom() + 1, lower.geometry().top())
+        << "stacked buttons leave no gap";
     EXPECT_EQ(twips::pointsToPixels(15.75), 21);
     EXPECT_EQ(twips::pointsToPixels(27.75), 37);
 }
@@ -163,7 +164,8 @@ TEST(Screen, LinesKeepAStackingOrderAndCopiesStartHidden) {
     screen.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&screen));
     const QImage shot = screen.grab().toImage();
-    EXPECT_EQ(shot.pixelColor(350, 521), QColor(Qt::red)) << "the line is drawn on the surface in pixels";
+    EXPECT_EQ(shot.pixelColor(350, 521), QColor(Qt::red))
+        << "the line is drawn on the surface in pixels";
 }
 
 }  // namespace
