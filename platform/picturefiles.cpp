@@ -27,7 +27,8 @@ QString matchEntry(const QDir& dir, const QString& part, bool wantDir) {
     QString exact = dir.filePath(part);
     const QFileInfo exactInfo(exact);
     if (exactInfo.exists() && exactInfo.isDir() == wantDir) return exact;
-    const QDir::Filters filter = (wantDir ? QDir::Dirs : QDir::Files) | QDir::NoDotAndDotDot | QDir::Hidden;
+    const QDir::Filters filter =
+        (wantDir ? QDir::Dirs : QDir::Files) | QDir::NoDotAndDotDot | QDir::Hidden;
     for (const QString& entry : dir.entryList(filter)) {
         if (entry.compare(part, Qt::CaseInsensitive) == 0) return dir.filePath(entry);
     }
@@ -60,7 +61,9 @@ QStringList PictureFiles::searchFolders() {
 void PictureFiles::setSearchFolders(const QStringList& folders) { customFolders() = folders; }
 
 QString PictureFiles::resolve(const QString& name) {
-    QStringList parts = QString(name).replace(QLatin1Char('\\'), QLatin1Char('/')).split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    QStringList parts = QString(name)
+                            .replace(QLatin1Char('\\'), QLatin1Char('/'))
+                            .split(QLatin1Char('/'), Qt::SkipEmptyParts);
     parts.removeAll(QStringLiteral("."));
     if (parts.isEmpty() || parts.contains(QStringLiteral(".."))) return {};
     for (const QString& folder : searchFolders()) {
@@ -75,16 +78,49 @@ namespace {
 // "recip1\reci0000.gif" -> "recip1\reci0000@2x.gif"
 QString doubleResolutionName(const QString& name) {
     const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
-    const qsizetype slash = std::max(name.lastIndexOf(QLatin1Char('\\')), name.lastIndexOf(QLatin1Char('/')));
+    const qsizetype slash =
+        std::max(name.lastIndexOf(QLatin1Char('\\')), name.lastIndexOf(QLatin1Char('/')));
     if (dot <= slash) return name + QStringLiteral("@2x");
     return name.left(dot) + QStringLiteral("@2x") + name.mid(dot);
 }
 
+// Qt's readers decode the first part of a cut-off GIF or JPEG without an
+// error, so a file must also end the way its format ends: a GIF with its
+// trailer byte, a JPEG with its end-of-image marker, a PNG with its IEND chunk.
+bool endsWhole(QFile& file, const QByteArray& format) {
+    const qint64 size = file.size();
+    auto tail = [&](qint64 n) {
+        if (size < n || !file.seek(size - n)) return QByteArray();
+        return file.read(n);
+    };
+    if (format == "gif") return tail(1) == QByteArray(1, '\x3b');
+    if (format == "jpeg") {
+        // Some writers pad after the marker; a few bytes of it are allowed.
+        const QByteArray end = tail(std::min<qint64>(size, 16));
+        return end.contains(QByteArray("\xff\xd9", 2));
+    }
+    if (format == "png") return tail(8) == QByteArray("IEND\xae\x42\x60\x82", 8);
+    return true;
+}
+
 QImage readFile(const QString& path, QString* why) {
-    QImageReader reader(path);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (why) *why = file.errorString();
+        return {};
+    }
+    QImageReader reader(&file);
     reader.setDecideFormatFromContent(true);
+    const QByteArray format = reader.format();
     QImage image = reader.read();
-    if (image.isNull() && why) *why = reader.errorString();
+    if (image.isNull()) {
+        if (why) *why = reader.errorString();
+        return {};
+    }
+    if (!endsWhole(file, format)) {
+        if (why) *why = QStringLiteral("the file is cut off");
+        return {};
+    }
     return image;
 }
 
@@ -93,7 +129,8 @@ QImage readFile(const QString& path, QString* why) {
 QImage PictureFiles::load(const QString& name) {
     // On a high-density screen a picture drawn at twice the size is used where
     // one exists; it covers the same logical area, only sharper.
-    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) && qGuiApp->devicePixelRatio() > 1.0) {
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) &&
+        qGuiApp->devicePixelRatio() > 1.0) {
         const QString sharper = resolve(doubleResolutionName(name));
         if (!sharper.isEmpty()) {
             QImage image = readFile(sharper, nullptr);
@@ -109,7 +146,8 @@ QImage PictureFiles::load(const QString& name) {
     if (!path.isEmpty()) image = readFile(path, &why);
     if (image.isNull() && !failures().contains(name)) {
         failures() << name;
-        std::fprintf(stderr, "quorvane: cannot read picture %s (%s)\n", qPrintable(name), qPrintable(why));
+        std::fprintf(stderr, "quorvane: cannot read picture %s (%s)\n", qPrintable(name),
+                     qPrintable(why));
         std::fflush(stderr);
     }
     return image;

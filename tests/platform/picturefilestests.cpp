@@ -22,23 +22,42 @@ protected:
 };
 
 TEST_F(PictureFilesTest, BackslashNamesInEitherCaseReachOneFolder) {
-    ASSERT_TRUE(fixtures::writeJpeg(first.filePath(QStringLiteral("Images/exit.jpg")), 10, 10, Qt::red));
-    ASSERT_TRUE(fixtures::writeJpeg(first.filePath(QStringLiteral("Images/check.jpg")), 10, 10, Qt::red));
+    ASSERT_TRUE(
+        fixtures::writeJpeg(first.filePath(QStringLiteral("Images/exit.jpg")), 10, 10, Qt::red));
+    ASSERT_TRUE(
+        fixtures::writeJpeg(first.filePath(QStringLiteral("Images/check.jpg")), 10, 10, Qt::red));
     ASSERT_TRUE(fixtures::writeGif(first.filePath(QStringLiteral("recip1/reci0007.gif")), 4, 4, 7));
 
-    EXPECT_EQ(PictureFiles::resolve(QStringLiteral("Images\\exit.jpg")), first.filePath(QStringLiteral("Images/exit.jpg")));
-    EXPECT_EQ(PictureFiles::resolve(QStringLiteral("images\\check.jpg")), first.filePath(QStringLiteral("Images/check.jpg")));
-    EXPECT_EQ(PictureFiles::resolve(QStringLiteral("IMAGES\\EXIT.JPG")), first.filePath(QStringLiteral("Images/exit.jpg")));
+    EXPECT_EQ(PictureFiles::resolve(QStringLiteral("Images\\exit.jpg")),
+              first.filePath(QStringLiteral("Images/exit.jpg")));
+    EXPECT_EQ(PictureFiles::resolve(QStringLiteral("images\\check.jpg")),
+              first.filePath(QStringLiteral("Images/check.jpg")));
+    EXPECT_EQ(PictureFiles::resolve(QStringLiteral("IMAGES\\EXIT.JPG")),
+              first.filePath(QStringLiteral("Images/exit.jpg")));
     EXPECT_EQ(fixtures::frameOf(PictureFiles::load(QStringLiteral("RECIP1\\Reci0007.GIF"))), 7);
     EXPECT_TRUE(PictureFiles::reportedFailures().isEmpty());
 }
 
 TEST_F(PictureFilesTest, EarlierFoldersWinAndLaterOnesFillIn) {
     ASSERT_TRUE(fixtures::writeGif(first.filePath(QStringLiteral("dualsm/dual0000.gif")), 4, 4, 1));
-    ASSERT_TRUE(fixtures::writeGif(second.filePath(QStringLiteral("dualsm/dual0000.gif")), 4, 4, 2));
-    ASSERT_TRUE(fixtures::writeGif(second.filePath(QStringLiteral("dualsm/dual0001.gif")), 4, 4, 3));
+    ASSERT_TRUE(
+        fixtures::writeGif(second.filePath(QStringLiteral("dualsm/dual0000.gif")), 4, 4, 2));
+    ASSERT_TRUE(
+        fixtures::writeGif(second.filePath(QStringLiteral("dualsm/dual0001.gif")), 4, 4, 3));
     EXPECT_EQ(fixtures::frameOf(PictureFiles::load(QStringLiteral("dualsm\\dual0000.gif"))), 1);
     EXPECT_EQ(fixtures::frameOf(PictureFiles::load(QStringLiteral("dualsm\\dual0001.gif"))), 3);
+}
+
+TEST_F(PictureFilesTest, CutOffFilesAreRefusedThoughTheirFirstPartWouldDecode) {
+    ASSERT_TRUE(fixtures::writeGif(first.filePath(QStringLiteral("recip1/reci0001.gif")), 64, 48, 1));
+    ASSERT_TRUE(fixtures::writeJpeg(first.filePath(QStringLiteral("Images/exit.jpg")), 119, 33, Qt::blue));
+    for (const char* file : {"recip1/reci0001.gif", "Images/exit.jpg"}) {
+        QFile f(first.filePath(QString::fromLatin1(file)));
+        ASSERT_TRUE(f.resize(f.size() - 1)) << file;
+    }
+    EXPECT_TRUE(PictureFiles::load(QStringLiteral("recip1\\reci0001.gif")).isNull());
+    EXPECT_TRUE(PictureFiles::load(QStringLiteral("Images\\exit.jpg")).isNull());
+    EXPECT_EQ(PictureFiles::reportedFailures().size(), 2);
 }
 
 TEST_F(PictureFilesTest, MissingDamagedAndEscapingNamesGiveNoPictureAndOneReportEach) {
@@ -48,13 +67,15 @@ TEST_F(PictureFilesTest, MissingDamagedAndEscapingNamesGiveNoPictureAndOneReport
     damaged.write("not a picture at all");
     damaged.close();
 
-    const QString names[] = {QStringLiteral("Images\\nothere.jpg"), QStringLiteral("Images\\next.jpg"),
+    const QString names[] = {QStringLiteral("Images\\nothere.jpg"),
+                             QStringLiteral("Images\\next.jpg"),
                              QStringLiteral("..\\..\\etc\\passwd"), QString()};
     for (const QString& name : names) {
         EXPECT_TRUE(PictureFiles::load(name).isNull()) << name.toStdString();
         EXPECT_TRUE(PictureFiles::load(name).isNull()) << name.toStdString();
     }
-    EXPECT_EQ(PictureFiles::reportedFailures().size(), 4) << "each name reported once, however often it fails";
+    EXPECT_EQ(PictureFiles::reportedFailures().size(), 4)
+        << "each name reported once, however often it fails";
 }
 
 }  // namespace
