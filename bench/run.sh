@@ -231,10 +231,10 @@ info_row() {  # name, benchmark: CPU time only, no target
     row "$1" "${cpu:-not run} ${unit:-}" "" ""
 }
 info_row "  of which: one frame decoded by Qt's GIF reader" "frameDecode/QImageReader"
-info_row "  same frame decoded by giflib (for comparison)" "frameDecode/giflib"
+info_row "  same frame decoded by giflib (comparison)" "frameDecode/giflib"
 info_row "  a decoded 32-bit frame shown and painted" "Titlefrm/showDecodedFrame/indexed:0"
-info_row "  a decoded 8-bit indexed frame shown and painted" "Titlefrm/showDecodedFrame/indexed:1"
-info_row "hamilton press, rule alone (no delivery, no paint)" "hamilton/surfacePress"
+info_row "  a decoded 8-bit frame shown and painted" "Titlefrm/showDecodedFrame/indexed:1"
+info_row "hamilton press, rule alone (no Qt, no paint)" "hamilton/surfacePress"
 info_row "hamilton check of a full circuit" "hamilton/cmdcheckitClick"
 answer_row() {  # pattern, characters: time per character, which must not grow with the size
     local cpu real unit
