@@ -257,4 +257,4 @@ row "peak memory after $((tours + 1)) tours" "$peak_after_tours MB" "< 60 MB" "$
 echo
 echo "All benchmark cases (median of 5 repetitions):"
 awk -F, 'NR > 1 && $1 ~ /_median"$/ { gsub(/"/, "", $1); sub(/_median$/, "", $1);
-    printf "  %-44s %10.3f %-2s CPU %10.3f %-2s wall %s\n", $1, $4, $5, $3, $5, $8 }' "$work/screen.csv"
+    printf "  %-54s %10.3f %-2s CPU %10.3f %-2s wall %s\n", $1, $4, $5, $3, $5, $8 }' "$work/screen.csv"
