@@ -54,11 +54,14 @@ case "$action" in
         ;;
     test)
         build "$root/build"
-        ctest --test-dir "$root/build" --output-on-failure -j "$jobs"
+        ctest --test-dir "$root/build" --output-on-failure -j "$jobs" -LE soak
         # The same tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
         build "$root/build-sanitize" -DQUORVANE_SANITIZE=ON
         ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-            ctest --test-dir "$root/build-sanitize" --output-on-failure -j "$jobs"
+            ctest --test-dir "$root/build-sanitize" --output-on-failure -j "$jobs" -LE soak
+        # A school morning of use, with LeakSanitizer on.
+        ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+            ctest --test-dir "$root/build-sanitize" --output-on-failure -L soak
         # A minute of fuzzing the quiz's answer reader, from the kept corpus;
         # what it learns stays in the build folder, the corpus is not touched.
         CXX=clang++ cmake -S "$root/tests/fuzz/fuzzer" -B "$root/build-fuzz" -G Ninja > /dev/null
