@@ -3,9 +3,8 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QDir>
-#include <QFile>
-#include <QFontDatabase>
 #include <QIcon>
+#include <QPixmapCache>
 #include <QStyleFactory>
 
 #include "accessiblelabel.h"
@@ -20,27 +19,20 @@ std::function<void()>& endHandler() {
     return h;
 }
 
-// The screens are designed in Tahoma, Times New Roman and Arial. fontconfig
-// maps the last two to the metric-compatible Liberation fonts; Tahoma's free
-// look-alike ships in a folder fontconfig does not scan, so it is added here.
-void addTahoma() {
-    const char* const files[] = {"/usr/share/wine/fonts/tahoma.ttf",
-                                 "/usr/share/wine/fonts/tahomabd.ttf"};
-    for (const char* file : files) {
-        if (QFile::exists(QString::fromLatin1(file)))
-            QFontDatabase::addApplicationFont(QString::fromLatin1(file));
-    }
-}
-
 }  // namespace
 
 void initialise(QApplication& app) {
     if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) app.setStyle(fusion);
-    addTahoma();
     QAccessible::installFactory(&AccessibleLabel::factory);
+    // The style keeps pictures of buttons per palette, and every coloured
+    // button brings a palette of its own; a small cache keeps a morning of
+    // opening and closing screens from growing the program.
+    QPixmapCache::setCacheLimit(1024);
     app.setApplicationName(QStringLiteral("quorvane"));
     QIcon icon;
-    for (int size : {32, 48, 64, 128, 256}) {
+    // The window's own icon; the larger sizes are for the desktop's menus,
+    // which take them from the icon theme, and would only slow the start.
+    for (int size : {32, 48}) {
         const QString file =
             PictureFiles::resolve(QStringLiteral("icons\\quorvane-%1.png").arg(size));
         if (!file.isEmpty()) icon.addFile(file, QSize(size, size));

@@ -1,5 +1,6 @@
 #include "commandbutton.h"
 
+#include "fonts.h"
 #include "twips.h"
 
 CommandButton::CommandButton(QWidget* parent, const QString& name, const QString& caption)
@@ -17,8 +18,5 @@ void CommandButton::setFaceColour(const QColor& colour) {
 }
 
 void CommandButton::setFontPoints(const QString& family, double points, bool bold) {
-    QFont f(family);
-    f.setPixelSize(twips::pointsToPixels(points));
-    f.setBold(bold);
-    setFont(f);
+    setFont(fonts::fromPoints(family, points, bold));
 }

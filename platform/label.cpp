@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include "accessiblelabel.h"
+#include "fonts.h"
 #include "twips.h"
 
 Label::Label(QWidget* parent, const QString& name, int index) : QWidget(parent) {
@@ -48,10 +49,7 @@ void Label::setWordWrap(bool wrap) {
 }
 
 void Label::setFontPoints(const QString& family, double points, bool bold) {
-    QFont f(family);
-    f.setPixelSize(twips::pointsToPixels(points));
-    f.setBold(bold);
-    setFont(f);
+    setFont(fonts::fromPoints(family, points, bold));
     update();
 }
 
