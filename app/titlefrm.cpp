@@ -10,7 +10,6 @@
 #include "imagebox.h"
 #include "label.h"
 #include "module1.h"
-#include "picturefiles.h"
 #include "screenregistry.h"
 #include "standardlayout.h"
 #include "twips.h"
@@ -58,8 +57,7 @@ Titlefrm::Titlefrm() : Screen(QStringLiteral("Titlefrm")) {
 }
 
 bool Titlefrm::showFrame(int n) {
-    const QImage frame =
-        PictureFiles::load(QString::fromStdString(Module1::frameName(kSequence, n, 2, ".gif")));
+    const QImage frame = loadFrame(QString::fromStdString(Module1::frameName(kSequence, n, 2, ".gif")));
     if (frame.isNull()) return false;
     m_picture1->setPicture(frame);
     return true;

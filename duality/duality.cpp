@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include "answercheck.h"
+#include "fonts.h"
 #include "imagebox.h"
 #include "label.h"
 #include "mediapanel.h"
@@ -41,10 +42,9 @@ const QString kEdgesText = QStringLiteral(
     "in each of the faces of its dual. For instance, octahedra have four edges meeting at each "
     "vertex and the dual of the octahedron is a cube whose faces are squares.");
 
-QImage loadFrame(int n) {
-    const std::string name =
-        Module1::frameName(Module1::smallseq, n, QuestionBank::kFrameDigits, Module1::picext);
-    return PictureFiles::load(QString::fromStdString(name));
+QString frameFile(int n) {
+    return QString::fromStdString(
+        Module1::frameName(Module1::smallseq, n, QuestionBank::kFrameDigits, Module1::picext));
 }
 
 }  // namespace
@@ -80,8 +80,7 @@ duality::duality() : Screen(QStringLiteral("duality")) {
     m_text1 = new QLineEdit(this);
     m_text1->setObjectName(QStringLiteral("Text1"));
     m_text1->setAccessibleName(QStringLiteral("Your answer"));
-    QFont answerFont(kTahoma);
-    answerFont.setPixelSize(twips::pointsToPixels(48));
+    QFont answerFont = fonts::fromPoints(kTahoma, 48);
     m_text1->setFont(answerFont);
     m_text1->setAlignment(Qt::AlignCenter);
     twips::setGeometry(m_text1, 7680, 5280, 1695, 1275);
@@ -160,7 +159,7 @@ void duality::calculate() {
 
     // A first frame that cannot be read leaves the box empty rather than
     // showing the previous question's animation.
-    m_image2->setPicture(loadFrame(0));
+    m_image2->setPicture(loadFrame(frameFile(0)));
     m_timer1->start();
     m_label1->setCaption(m_questions.at(q));
 }
@@ -169,7 +168,7 @@ void duality::timer1Tick() {
     const int n = Module1::nextFrame(Module1::framenum.value_or(0), Module1::framecount);
     Module1::framenum = n;
     // A frame that cannot be read keeps the one before on show.
-    const QImage frame = loadFrame(n);
+    const QImage frame = loadFrame(frameFile(n));
     if (!frame.isNull()) m_image2->setPicture(frame);
 }
 

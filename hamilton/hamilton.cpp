@@ -11,7 +11,6 @@
 #include "mediapanel.h"
 #include "module1.h"
 #include "picturebutton.h"
-#include "picturefiles.h"
 #include "random.h"
 #include "screenregistry.h"
 #include "solutioncircuits.h"
@@ -215,8 +214,8 @@ void hamilton::label2Click() {
 }
 
 void hamilton::showFrame(int n) {
-    const QImage frame = PictureFiles::load(
-        QString::fromStdString(ClueFrames::name(Module1::smallseq, n, Module1::picext)));
+    const QImage frame =
+        loadFrame(QString::fromStdString(ClueFrames::name(Module1::smallseq, n, Module1::picext)));
     // A frame that cannot be read leaves the last good one on show.
     if (!frame.isNull()) m_image2->setPicture(frame);
 }

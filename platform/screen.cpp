@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "linecontrol.h"
+#include "picturefiles.h"
 #include "twips.h"
 
 Screen::Screen(const QString& name, QWidget* parent) : QWidget(parent, Qt::Window) {
@@ -119,6 +120,28 @@ void Screen::moveLine(LineControl* line, bool toFront) {
     else
         m_lineStack.insert(m_lineStack.begin(), line);
     update();
+}
+
+namespace {
+// Enough for every frame of the longest animation at twice the size; past it
+// frames are simply read each time again.
+constexpr qsizetype kFrameBudget = 40 * 1024 * 1024;
+}  // namespace
+
+QImage Screen::loadFrame(const QString& name) {
+    // Decoding a GIF twenty or forty times a second would keep a classroom
+    // machine busy for nothing while the animation only repeats itself.
+    const auto kept = m_frames.constFind(name);
+    if (kept != m_frames.constEnd()) return *kept;
+    QImage frame = PictureFiles::load(name);
+    if (frame.isNull() || m_frameBytes >= kFrameBudget) return frame;
+    // GIF frames have at most 256 colours, so this keeps them exactly in a
+    // quarter of the memory.
+    QImage compact = frame.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
+    compact.setDevicePixelRatio(frame.devicePixelRatio());
+    m_frameBytes += compact.sizeInBytes();
+    m_frames.insert(name, compact);
+    return compact;
 }
 
 void Screen::stopTimers() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QHash>
 #include <QImage>
 #include <QWidget>
 
@@ -55,6 +56,11 @@ public:
     const std::vector<LineControl*>& lineStack() const { return m_lineStack; }
     void moveLine(LineControl* line, bool toFront);
 
+    // A frame of one of the screen's animations. Each frame is read from disk
+    // the first time it is shown and then kept, in 256 colours, for as long
+    // as the screen is loaded.
+    QImage loadFrame(const QString& name);
+
     // Stops every timer the screen owns; the registry calls it on unload.
     void stopTimers();
 
@@ -84,4 +90,6 @@ private:
     QImage m_background;
     std::vector<std::unique_ptr<LineControl>> m_lines;
     std::vector<LineControl*> m_lineStack;
+    QHash<QString, QImage> m_frames;
+    qsizetype m_frameBytes = 0;
 };

@@ -1,6 +1,7 @@
 // Screens, their registry and the controls they stand on: loading on first
 // touch, unloading, name look-up, twips geometry, mouse routing and lines.
 #include <QCoreApplication>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -8,6 +9,8 @@
 #include <gtest/gtest.h>
 
 #include "controlarray.h"
+#include "fixturepictures.h"
+#include "picturefiles.h"
 #include "label.h"
 #include "linecontrol.h"
 #include "screen.h"
@@ -166,6 +169,28 @@ TEST(Screen, LinesKeepAStackingOrderAndCopiesStartHidden) {
     const QImage shot = screen.grab().toImage();
     EXPECT_EQ(shot.pixelColor(350, 521), QColor(Qt::red))
         << "the line is drawn on the surface in pixels";
+}
+
+TEST(Screen, KeepsEachFrameItHasShownExactlyAndOnlyWhileLoaded) {
+    QTemporaryDir dir;
+    PictureFiles::setSearchFolders({dir.path()});
+    const QString file = dir.filePath(QStringLiteral("recip1/reci0005.gif"));
+    ASSERT_TRUE(fixtures::writeGif(file, 40, 30, 5));
+    const QImage read = PictureFiles::load(QStringLiteral("recip1\\reci0005.gif"));
+
+    auto screen = std::make_unique<ProbeScreen>();
+    const QImage first = screen->loadFrame(QStringLiteral("recip1\\reci0005.gif"));
+    EXPECT_EQ(first.convertToFormat(QImage::Format_RGB32), read.convertToFormat(QImage::Format_RGB32))
+        << "kept in fewer colours but not changed";
+    QFile::remove(file);
+    EXPECT_EQ(fixtures::frameOf(screen->loadFrame(QStringLiteral("RECIP1\\reci0005.gif"))), -1)
+        << "a name is kept as written";
+    EXPECT_EQ(fixtures::frameOf(screen->loadFrame(QStringLiteral("recip1\\reci0005.gif"))), 5)
+        << "a shown frame needs no second read";
+    screen = std::make_unique<ProbeScreen>();
+    EXPECT_TRUE(screen->loadFrame(QStringLiteral("recip1\\reci0005.gif")).isNull())
+        << "a new screen reads afresh";
+    PictureFiles::setSearchFolders({});
 }
 
 }  // namespace
