@@ -7,7 +7,6 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QLineEdit>
-#include <QPixmapCache>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -51,7 +50,6 @@ constexpr int kDualityTicks = 70;
 constexpr int kHamiltonTicks = 60;
 constexpr long kAllowedGrowthKb = 5 * 1024;
 constexpr int kReportEvery = 50;
-constexpr int kPixmapCacheKb = 1024;
 
 long residentKb() {
     QFile status(QStringLiteral("/proc/self/status"));
@@ -102,10 +100,6 @@ void click(Screen* screen, const char* name) { click(screen->control(QString::fr
 class SchoolMorning : public ::testing::Test {
 protected:
     void SetUp() override {
-        // The style keeps drawn button faces in this cache, up to 10 MB, filling
-        // it over the first hundred rounds; kept small, its filling can neither
-        // hide a leak nor pass for one.
-        QPixmapCache::setCacheLimit(kPixmapCacheKb);
         registerAppScreens();
         registerDualityScreens();
         registerHamiltonScreens();
