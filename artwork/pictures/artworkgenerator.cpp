@@ -60,7 +60,9 @@ bool ArtworkGenerator::writeSequence(const PictureCatalogue::Sequence& sequence)
             failure = folder.filePath(file) + QStringLiteral(": ") + writer.errorString();
         }
     };
-    auto fileName = [&](int i) {
+    // An explicit QString: a deduced return type would be a string builder
+    // pointing into temporaries that are gone by the time it is read.
+    auto fileName = [&](int i) -> QString {
         return sequence.filePrefix + QStringLiteral("%1.gif").arg(i, 4, 10, QLatin1Char('0'));
     };
     parallelFor(sequence.frames, [&](int i) { write(fileName(i), frames[i]); });

@@ -24,6 +24,7 @@ void extend(const std::vector<std::vector<int>>& neighbours, std::vector<int>& p
 
 std::vector<std::vector<int>> HamiltonCircuits::from(const geometry::Polyhedron& solid, int start) {
     std::vector<std::vector<int>> neighbours;
+    neighbours.reserve(static_cast<size_t>(solid.vertexCount()));
     for (int v = 0; v < solid.vertexCount(); ++v) neighbours.push_back(solid.neighbours(v));
     std::vector<int> path{start};
     std::vector<bool> visited(neighbours.size(), false);
