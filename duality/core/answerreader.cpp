@@ -1,6 +1,7 @@
 #include "answerreader.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <limits>
 #include <string>
@@ -64,12 +65,25 @@ double readBased(Cursor<Char>& in) {
     else
         return 0.0;
     in.advance();
-    double value = 0.0;
+    // The leading 64 bits exactly; later digits only scale the value, and a
+    // non-zero one among them is remembered in the lowest bit, far below a
+    // double's precision, so a value halfway between two doubles still
+    // rounds the right way.
+    const int bitsPerDigit = base == 16 ? 4 : 3;
+    std::uint64_t leading = 0;
+    int extraBits = 0;
+    bool droppedNonZero = false;
     for (int d = digitValue(in.peek()); d < base; d = digitValue(in.peek())) {
-        value = value * base + d;
+        if ((leading >> (64 - bitsPerDigit)) == 0) {
+            leading = leading * static_cast<std::uint64_t>(base) + static_cast<std::uint64_t>(d);
+        } else {
+            if (extraBits < kExponentLimit) extraBits += bitsPerDigit;
+            droppedNonZero = droppedNonZero || d != 0;
+        }
         in.advance();
     }
-    return value;
+    if (droppedNonZero) leading |= 1;
+    return std::ldexp(static_cast<double>(leading), extraBits);
 }
 
 double fromDecimal(const std::string& digits, std::int64_t exponent) {
@@ -109,12 +123,14 @@ double read(const Char* begin, const Char* end) {
     std::int64_t scale = 0;
     bool anyDigit = false;
     bool afterPoint = false;
+    bool droppedNonZero = false;
     for (c = in.peek();; c = in.peek()) {
         if (isDecimalDigit(c)) {
             anyDigit = true;
             const bool leadingZero = digits.empty() && c == '0';
             const bool kept = !leadingZero && digits.size() < kMaxSignificantDigits;
             if (kept) digits.push_back(static_cast<char>(c));
+            if (!kept && !leadingZero && c != '0') droppedNonZero = true;
             if (afterPoint && (kept || leadingZero)) --scale;
             if (!afterPoint && !kept && !leadingZero) ++scale;
         } else if (c == '.' && !afterPoint) {
@@ -125,6 +141,12 @@ double read(const Char* begin, const Char* end) {
         in.advance();
     }
     if (!anyDigit) return 0.0;
+    // Digits past those kept still decide which way a value exactly halfway
+    // between two doubles rounds: one more non-zero digit stands in for them.
+    if (droppedNonZero) {
+        digits.push_back('1');
+        --scale;
+    }
 
     // An exponent letter without digits after it adds nothing: "12e" is 12.
     std::int64_t exponent = 0;
