@@ -57,7 +57,8 @@ Titlefrm::Titlefrm() : Screen(QStringLiteral("Titlefrm")) {
 }
 
 bool Titlefrm::showFrame(int n) {
-    const QImage frame = loadFrame(QString::fromStdString(Module1::frameName(kSequence, n, 2, ".gif")));
+    const QImage frame =
+        loadFrame(QString::fromStdString(Module1::frameName(kSequence, n, 2, ".gif")));
     if (frame.isNull()) return false;
     m_picture1->setPicture(frame);
     return true;

@@ -15,7 +15,8 @@ namespace {
 // does not need it.
 void addTahoma() {
     static const bool added = [] {
-        for (const char* file : {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"}) {
+        for (const char* file :
+             {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"}) {
             if (QFile::exists(QString::fromLatin1(file)))
                 QFontDatabase::addApplicationFont(QString::fromLatin1(file));
         }

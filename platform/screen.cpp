@@ -137,7 +137,8 @@ QImage Screen::loadFrame(const QString& name) {
     if (frame.isNull() || m_frameBytes >= kFrameBudget) return frame;
     // GIF frames have at most 256 colours, so this keeps them exactly in a
     // quarter of the memory.
-    QImage compact = frame.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
+    QImage compact =
+        frame.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
     compact.setDevicePixelRatio(frame.devicePixelRatio());
     m_frameBytes += compact.sizeInBytes();
     m_frames.insert(name, compact);

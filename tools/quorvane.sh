@@ -8,8 +8,9 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 jobs=$(nproc 2>/dev/null || echo 2)
 
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev pkg-config qt6-base-dev libgl-dev libgif-dev libimagequant-dev
-          libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth x11-utils
-          fonts-liberation fonts-wine fonts-dejavu-core)
+          libgtest-dev libgmock-dev libbenchmark-dev libxcb1-dev xvfb xauth x11-utils
+          fonts-liberation fonts-wine fonts-dejavu-core
+          dpkg-dev file desktop-file-utils appstream clang-format clang-tidy cppcheck)
 
 install_missing() {
     local missing=() p
@@ -55,13 +56,7 @@ case "$action" in
     test)
         build "$root/build"
         ctest --test-dir "$root/build" --output-on-failure -j "$jobs" -LE soak
-        # The same tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
-        build "$root/build-sanitize" -DQUORVANE_SANITIZE=ON
-        ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-            ctest --test-dir "$root/build-sanitize" --output-on-failure -j "$jobs" -LE soak
-        # A school morning of use, with LeakSanitizer on.
-        ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-            ctest --test-dir "$root/build-sanitize" --output-on-failure -L soak
+        bash "$root/tools/staticchecks.sh" "$root/build"
         # A minute of fuzzing the quiz's answer reader, from the kept corpus;
         # what it learns stays in the build folder, the corpus is not touched.
         CXX=clang++ cmake -S "$root/tests/fuzz/fuzzer" -B "$root/build-fuzz" -G Ninja > /dev/null
@@ -70,6 +65,13 @@ case "$action" in
         "$root/build-fuzz/answerreader_fuzzer" -max_total_time=60 -timeout=5 -max_len=4096 \
             -artifact_prefix="$root/build-fuzz/" -print_final_stats=1 \
             "$root/build-fuzz/learnt" "$root/tests/fuzz/corpus"
+        # The same tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
+        build "$root/build-sanitize" -DQUORVANE_SANITIZE=ON -DQUORVANE_BENCHMARKS=OFF
+        ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+            ctest --test-dir "$root/build-sanitize" --output-on-failure -j "$jobs" -LE soak
+        # Last, a school morning of use, with LeakSanitizer on.
+        ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+            ctest --test-dir "$root/build-sanitize" --output-on-failure -L soak
         ;;
     *)
         echo "usage: $0 run|test" >&2

@@ -59,7 +59,7 @@ Vec3 newellNormal(const std::vector<Vec3>& points) {
 
 }  // namespace
 
-Renderer::Renderer(Lighting lighting) : lighting_(lighting) {}
+Renderer::Renderer(const Lighting& lighting) : lighting_(lighting) {}
 
 QColor Renderer::shade(const QColor& base, const Vec3& normal, bool inside) const {
     const Vec3 light = geometry::normalized(lighting_.direction);

@@ -13,7 +13,7 @@ class QPainter;
 // so that hidden edges show only through translucent faces.
 class Renderer {
 public:
-    explicit Renderer(Lighting lighting = {});
+    explicit Renderer(const Lighting& lighting = {});
 
     void paint(QPainter& painter, const Scene& scene, const Camera& camera) const;
 

@@ -49,8 +49,10 @@ TEST_F(PictureFilesTest, EarlierFoldersWinAndLaterOnesFillIn) {
 }
 
 TEST_F(PictureFilesTest, CutOffFilesAreRefusedThoughTheirFirstPartWouldDecode) {
-    ASSERT_TRUE(fixtures::writeGif(first.filePath(QStringLiteral("recip1/reci0001.gif")), 64, 48, 1));
-    ASSERT_TRUE(fixtures::writeJpeg(first.filePath(QStringLiteral("Images/exit.jpg")), 119, 33, Qt::blue));
+    ASSERT_TRUE(
+        fixtures::writeGif(first.filePath(QStringLiteral("recip1/reci0001.gif")), 64, 48, 1));
+    ASSERT_TRUE(
+        fixtures::writeJpeg(first.filePath(QStringLiteral("Images/exit.jpg")), 119, 33, Qt::blue));
     for (const char* file : {"recip1/reci0001.gif", "Images/exit.jpg"}) {
         QFile f(first.filePath(QString::fromLatin1(file)));
         ASSERT_TRUE(f.resize(f.size() - 1)) << file;

@@ -10,9 +10,9 @@
 
 #include "controlarray.h"
 #include "fixturepictures.h"
-#include "picturefiles.h"
 #include "label.h"
 #include "linecontrol.h"
+#include "picturefiles.h"
 #include "screen.h"
 #include "screenregistry.h"
 #include "twips.h"
@@ -180,7 +180,8 @@ TEST(Screen, KeepsEachFrameItHasShownExactlyAndOnlyWhileLoaded) {
 
     auto screen = std::make_unique<ProbeScreen>();
     const QImage first = screen->loadFrame(QStringLiteral("recip1\\reci0005.gif"));
-    EXPECT_EQ(first.convertToFormat(QImage::Format_RGB32), read.convertToFormat(QImage::Format_RGB32))
+    EXPECT_EQ(first.convertToFormat(QImage::Format_RGB32),
+              read.convertToFormat(QImage::Format_RGB32))
         << "kept in fewer colours but not changed";
     QFile::remove(file);
     EXPECT_EQ(fixtures::frameOf(screen->loadFrame(QStringLiteral("RECIP1\\reci0005.gif"))), -1)

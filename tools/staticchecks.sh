@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Static checks over the program's own sources: clang-format's style,
+# clang-tidy's agreed checks (.clang-tidy) and cppcheck. Takes the build folder
+# whose compile_commands.json clang-tidy reads.
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build=${1:-$root/build}
+cd "$root"
+
+mapfile -t all < <(git ls-files '*.cpp' '*.h')
+mapfile -t program < <(git ls-files '*.cpp' | grep -v -E '^(tests|bench)/')
+dirs=(platform app mediapanel duality duality/core hamilton jotter jotter/core
+      artwork artwork/geometry artwork/render artwork/gifwriter artwork/pictures)
+
+echo "clang-format: ${#all[@]} files"
+clang-format --dry-run --Werror "${all[@]}"
+
+echo "cppcheck"
+cppcheck --quiet --enable=warning,performance,portability --library=qt --inline-suppr \
+    --error-exitcode=1 --suppress=missingIncludeSystem --std=c++20 \
+    "${dirs[@]/#/-I}" platform app mediapanel duality hamilton jotter artwork
+
+echo "clang-tidy: ${#program[@]} files"
+run-clang-tidy -p "$build" -j "$(nproc)" -quiet "${program[@]/#/$root/}" > "$build/clang-tidy.log" 2>&1 || {
+    grep -E 'warning:|error:' "$build/clang-tidy.log" | sort -u
+    exit 1
+}
+echo "static checks: clean"
