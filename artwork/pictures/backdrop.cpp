@@ -5,6 +5,9 @@
 #include <QRadialGradient>
 
 #include "artcolours.h"
+#include "render/camera.h"
+#include "render/renderer.h"
+#include "render/scene.h"
 
 void Backdrop::paint(QPainter& painter, const QRectF& area) {
     QLinearGradient fall(area.topLeft(), area.bottomLeft());
@@ -17,4 +20,13 @@ void Backdrop::paint(QPainter& painter, const QRectF& area) {
     glow.setColorAt(0.0, QColor(90, 130, 230, 70));
     glow.setColorAt(1.0, QColor(90, 130, 230, 0));
     painter.fillRect(area, glow);
+}
+
+QImage Backdrop::frame(const Scene& scene, const Camera& camera, QSize size, int scale) {
+    QImage image(size * scale, QImage::Format_RGB32);
+    QPainter painter(&image);
+    painter.scale(scale, scale);
+    paint(painter, QRectF(QPointF(), size));
+    Renderer().paint(painter, scene, camera);
+    return image;
 }

@@ -48,10 +48,5 @@ QImage DualPairAnimation::frame(int index, int scale) const {
             scene.addDot(solid_.edgeMidpoint(e), 2.6, Qt::white, QPen(artcolours::dotOutline, 1.0));
     }
 
-    QImage image(setup_.size * scale, QImage::Format_RGB32);
-    QPainter painter(&image);
-    painter.scale(scale, scale);
-    Backdrop::paint(painter, QRectF(QPointF(), setup_.size));
-    Renderer().paint(painter, scene, camera);
-    return image;
+    return Backdrop::frame(scene, camera, setup_.size, scale);
 }

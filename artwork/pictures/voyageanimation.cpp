@@ -134,10 +134,5 @@ QImage VoyageAnimation::frame(int index, int scale) const {
     const Vec3 traveller = lerp(at[route_[hop]], at[route_[hop + 1]], progress - hop);
     scene.addDot(traveller, 5.2, faded(Qt::white), QPen(faded(QColor(255, 140, 40)), 2.0));
 
-    QImage image(setup_.size * scale, QImage::Format_RGB32);
-    QPainter painter(&image);
-    painter.scale(scale, scale);
-    Backdrop::paint(painter, QRectF(QPointF(), setup_.size));
-    Renderer().paint(painter, scene, camera);
-    return image;
+    return Backdrop::frame(scene, camera, setup_.size, scale);
 }
