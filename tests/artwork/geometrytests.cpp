@@ -11,6 +11,7 @@
 #include <string>
 
 #include "geometry/convexhull.h"
+#include "geometry/flattening.h"
 #include "geometry/platonicsolid.h"
 #include "geometry/reciprocation.h"
 
@@ -266,4 +267,90 @@ TEST(Geometry, RotationsAreRigidAndComposeToAFullTurn) {
     const Vec3 from{0, 0, 1}, to = normalized(Vec3{1, 1, 1});
     EXPECT_NEAR(distance(Mat3::aligning(from, to) * from, to), 0, 1e-12);
     EXPECT_NEAR(distance(Mat3::aligning(from, -from) * from, -from), 0, 1e-12);
+}
+
+namespace {
+
+// A flat drawing in three rings about (100, 100), y downward: five corners
+// pointing up outside, ten between and five inside; each vertex's ring and
+// its angle in degrees, from straight down towards +x.
+struct RingVertex {
+    int ring;
+    int degrees;
+};
+std::vector<RingVertex> ringLayout() {
+    std::vector<RingVertex> layout;
+    for (int i = 0; i < 5; ++i) layout.push_back({0, 72 * i - 36});
+    for (int j = 0; j < 10; ++j) layout.push_back({1, 36 * j});
+    for (int j = 0; j < 5; ++j) layout.push_back({2, 72 * j});
+    return layout;
+}
+std::vector<Point2> ringDrawing(const std::vector<RingVertex>& layout) {
+    std::vector<Point2> drawing;
+    for (const RingVertex& v : layout) {
+        const double theta = v.degrees * std::numbers::pi / 180.0, radius = 90.0 - 30.0 * v.ring;
+        drawing.push_back({100 + radius * std::sin(theta), 100 + radius * std::cos(theta)});
+    }
+    return drawing;
+}
+
+}  // namespace
+
+TEST(Geometry, FlatteningOpensTheDodecahedronIntoRingsThroughOneFace) {
+    const Polyhedron solid = makePlatonicSolid(PlatonicSolid::Dodecahedron);
+    const auto layout = ringLayout();
+    const auto drawing = ringDrawing(layout);
+    const Flattening flat(solid, 0, drawing, {100, 100});
+    EXPECT_NEAR(distance(flat.faceOn() * solid.faceNormal(0), Vec3{0, 0, 1}), 0, kTolerance);
+
+    // One to one, the chosen face outermost, and every edge of the solid a
+    // ring edge or a spoke of the drawing.
+    std::set<int> used;
+    for (int v = 0; v < solid.vertexCount(); ++v) {
+        used.insert(flat.drawingVertex(v));
+        EXPECT_EQ(flat.solidVertex(flat.drawingVertex(v)), v);
+    }
+    EXPECT_EQ(used.size(), 20u);
+    for (int v : solid.faces()[0]) EXPECT_EQ(layout[flat.drawingVertex(v)].ring, 0) << v;
+    for (const auto& e : solid.edges()) {
+        const RingVertex a = layout[flat.drawingVertex(e.from)];
+        const RingVertex b = layout[flat.drawingVertex(e.to)];
+        const int turn = ((a.degrees - b.degrees) % 360 + 360) % 360;
+        const int step = a.ring == 1 ? 36 : 72;
+        const bool ringEdge = a.ring == b.ring && (turn == step || turn == 360 - step);
+        const bool spoke = std::abs(a.ring - b.ring) == 1 && turn == 0;
+        EXPECT_TRUE(ringEdge || spoke) << "edge " << e.from << "-" << e.to;
+    }
+
+    // From the solid as seen to the drawing, the vertices setting off in the
+    // drawing's order.
+    std::vector<Point2> start(20, Point2{100, 100});
+    EXPECT_EQ(flat.at(start, 0.0), start);
+    const auto done = flat.at(start, 1.0);
+    for (int v = 0; v < 20; ++v) EXPECT_EQ(done[v], drawing[flat.drawingVertex(v)]) << v;
+    const auto halfway = flat.at(start, 0.5);
+    EXPECT_EQ(halfway[flat.solidVertex(0)], drawing[0]);
+    EXPECT_EQ(halfway[flat.solidVertex(19)], start[flat.solidVertex(19)]);
+
+    // Seen through the face from just outside, it frames all the rest.
+    const auto seen = flat.throughFace(0.8);
+    double inside = 0, frame = 1e9;
+    for (int v = 0; v < 20; ++v) {
+        const double r = std::hypot(seen[v].x, seen[v].y);
+        if (layout[flat.drawingVertex(v)].ring == 0)
+            frame = std::min(frame, r);
+        else
+            inside = std::max(inside, r);
+    }
+    EXPECT_GT(frame, inside);
+}
+
+TEST(Geometry, FlatteningRefusesADrawingWithOtherRings) {
+    const Polyhedron solid = makePlatonicSolid(PlatonicSolid::Dodecahedron);
+    auto layout = ringLayout();
+    for (auto& v : layout) v.ring = v.ring == 1 ? 1 : 0;  // ten outside, ten inside
+    EXPECT_THROW(Flattening(solid, 0, ringDrawing(layout), {100, 100}), std::invalid_argument);
+    auto drawing = ringDrawing(ringLayout());
+    drawing.pop_back();
+    EXPECT_THROW(Flattening(solid, 0, drawing, {100, 100}), std::invalid_argument);
 }
