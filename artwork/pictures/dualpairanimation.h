@@ -38,11 +38,18 @@ public:
         // The solid's face opacity (0 to 255): see-through when the dual is
         // inside it, more solid when the two cross.
         int solidOpacity = 80;
+        // With Inscribed: partway through the loop the dual grows about the
+        // centre until its edges cross the solid's, then shrinks back, so every
+        // loop shows both the face centres and the crossing.
+        bool growToCrossing = false;
     };
 
     explicit DualPairAnimation(const Setup& setup);
 
     int frameCount() const { return setup_.frames; }
+    // How far the dual has grown at a frame: 0 with its vertices on the face
+    // centres, 1 when its edges cross the solid's.
+    double growthAt(int index) const;
     // `scale` times as many pixels each way as the setup's size, for
     // high-density screens: the same picture, drawn finer.
     QImage frame(int index, int scale = 1) const;
@@ -51,5 +58,7 @@ private:
     Setup setup_;
     geometry::Polyhedron solid_;
     geometry::Polyhedron dual_;
+    // How much larger the crossing dual is than the inscribed one.
+    double crossingScale_ = 1.0;
     geometry::Mat3 upright_;
 };

@@ -59,16 +59,18 @@ PictureCatalogue::PictureCatalogue() {
     cube.pixelsPerUnit = 88;
     sequences_.push_back(dualPair(QStringLiteral("recip1"), QStringLiteral("reci"), cube));
 
-    // The tetrahedron is its own dual: the two cross as a star, turning a third
+    // The tetrahedron is its own dual: the upturned one inside, its corners on
+    // the face centres, grows into the crossed star and back, turning a third
     // of a turn about a vertex axis.
     DualPairAnimation::Setup tetrahedron;
     tetrahedron.solid = PlatonicSolid::Tetrahedron;
-    tetrahedron.placement = Placement::Crossing;
+    tetrahedron.placement = Placement::Inscribed;
+    tetrahedron.growToCrossing = true;
     tetrahedron.axis = {1, 1, 1};
     tetrahedron.symmetry = 3;
     tetrahedron.frames = 40;
-    tetrahedron.pixelsPerUnit = 92;
-    tetrahedron.solidOpacity = 170;
+    tetrahedron.pixelsPerUnit = 102;
+    tetrahedron.solidOpacity = 110;
     sequences_.push_back(dualPair(QStringLiteral("newrsm"), QStringLiteral("newr"), tetrahedron));
 
     // The dodecahedron with the icosahedron inside, a fifth of a turn about a

@@ -13,7 +13,9 @@
 #include <cmath>
 #include <ostream>
 #include <set>
+#include <utility>
 
+#include "pictures/dualpairanimation.h"
 #include "pictures/hamiltoncircuits.h"
 #include "pictures/picturecatalogue.h"
 #include "pictures/voyageanimation.h"
@@ -424,4 +426,17 @@ TEST(Voyage, TheTravellerWalksPartOfATrueCircuitAndTheLoopRestartsCalmly) {
     EXPECT_DOUBLE_EQ(furthest, route.size() - 1.0);
     EXPECT_LT(voyage.presenceAt(last), 0.1);
     EXPECT_LT(voyage.presenceAt(0), 0.5);
+}
+
+TEST(DualPair, GrowingDualRestsOnTheFaceCentresAtEachEndOfTheLoop) {
+    DualPairAnimation::Setup setup;
+    setup.solid = geometry::PlatonicSolid::Tetrahedron;
+    setup.growToCrossing = true;
+    setup.frames = 40;
+    const DualPairAnimation pair(setup);
+    double largest = 0;
+    for (int f = 0; f < setup.frames; ++f) largest = std::max(largest, pair.growthAt(f));
+    EXPECT_DOUBLE_EQ(largest, 1.0) << "never reaches the crossing";
+    for (int f : {0, 1, 2, setup.frames - 2, setup.frames - 1})
+        EXPECT_DOUBLE_EQ(pair.growthAt(f), 0.0) << "frame " << f;
 }
