@@ -15,6 +15,7 @@
 #include <set>
 #include <utility>
 
+#include "dodecahedralgraph.h"
 #include "pictures/dualpairanimation.h"
 #include "pictures/hamiltoncircuits.h"
 #include "pictures/picturecatalogue.h"
@@ -426,6 +427,75 @@ TEST(Voyage, TheTravellerWalksPartOfATrueCircuitAndTheLoopRestartsCalmly) {
     EXPECT_DOUBLE_EQ(furthest, route.size() - 1.0);
     EXPECT_LT(voyage.presenceAt(last), 0.1);
     EXPECT_LT(voyage.presenceAt(0), 0.5);
+}
+
+TEST(Voyage, OpensOntoTheBoardAsTheScreenDrawsItAndWalksHalfOfTheFirstAnswer) {
+    const VoyageAnimation voyage(VoyageAnimation::Setup{});
+    const auto& flat = voyage.flattening();
+    const auto& solid = voyage.solid();
+
+    // Every road of the solid is an edge of the board.
+    std::set<std::pair<int, int>> board;
+    for (int k = 0; k < DodecahedralGraph::kEdges; ++k) {
+        const auto e = DodecahedralGraph::edge(k);
+        board.insert(std::minmax(e.from, e.to));
+    }
+    for (const auto& e : solid.edges())
+        EXPECT_TRUE(board.count(std::minmax(flat.drawingVertex(e.from), flat.drawingVertex(e.to))))
+            << e.from << "-" << e.to;
+
+    // The first ten cities of the stored answer r = 0, as the Answer button
+    // marks it.
+    const std::vector<int> firstHalf = {0, 4, 3, 2, 1, 6, 7, 8, 9, 10};
+    std::vector<int> walked;
+    for (int v : voyage.route()) walked.push_back(flat.drawingVertex(v));
+    EXPECT_EQ(walked, firstHalf);
+
+    // While it lies flat, every city stands still at the board's place for it,
+    // scaled into the picture about the middle of the rings; the top corner
+    // is vertex 3.
+    EXPECT_EQ(voyage.boardPoint(3), QPointF(160, 124 - 2250 * 0.05));
+    int flatFrames = 0;
+    for (int f = 0; f < voyage.frameCount(); ++f) {
+        if (voyage.stageAt(f) != VoyageAnimation::Stage::Walking) continue;
+        ++flatFrames;
+        const auto cities = voyage.citiesAt(f);
+        for (int v = 0; v < solid.vertexCount(); ++v)
+            ASSERT_EQ(cities[v], voyage.boardPoint(flat.drawingVertex(v))) << "frame " << f;
+    }
+    EXPECT_GE(flatFrames, 40);
+}
+
+TEST(Voyage, OnTheFlatBoardOnlyTheTravellerAndItsTrailChange) {
+    const VoyageAnimation voyage(VoyageAnimation::Setup{});
+    std::vector<QPointF> route;
+    for (int v : voyage.route())
+        route.push_back(voyage.boardPoint(voyage.flattening().drawingVertex(v)));
+    auto nearRoute = [&](QPointF p) {
+        for (size_t i = 0; i + 1 < route.size(); ++i) {
+            const QPointF d = route[i + 1] - route[i];
+            const double t = std::clamp(
+                QPointF::dotProduct(p - route[i], d) / QPointF::dotProduct(d, d), 0.0, 1.0);
+            const QPointF gap = p - (route[i] + d * t);
+            if (std::hypot(gap.x(), gap.y()) < 9.0) return true;
+        }
+        return false;
+    };
+    int previous = -1;
+    QImage before;
+    for (int f = 0; f < voyage.frameCount(); ++f) {
+        if (voyage.stageAt(f) != VoyageAnimation::Stage::Walking) continue;
+        const QImage now = voyage.frame(f);
+        if (previous == f - 1)
+            for (int y = 0; y < now.height(); ++y)
+                for (int x = 0; x < now.width(); ++x)
+                    if (now.pixel(x, y) != before.pixel(x, y)) {
+                        ASSERT_TRUE(nearRoute(QPointF(x + 0.5, y + 0.5)))
+                            << "frame " << f << " changes at " << x << "," << y;
+                    }
+        before = now;
+        previous = f;
+    }
 }
 
 TEST(DualPair, GrowingDualRestsOnTheFaceCentresAtEachEndOfTheLoop) {
