@@ -70,7 +70,7 @@ PictureCatalogue::PictureCatalogue() {
     tetrahedron.symmetry = 3;
     tetrahedron.frames = 40;
     tetrahedron.pixelsPerUnit = 102;
-    tetrahedron.solidOpacity = 110;
+    tetrahedron.solidOpacity = 80;
     sequences_.push_back(dualPair(QStringLiteral("newrsm"), QStringLiteral("newr"), tetrahedron));
 
     // The dodecahedron with the icosahedron inside, a fifth of a turn about a
