@@ -101,6 +101,8 @@ std::vector<Point2> Flattening::at(const std::vector<Point2>& start, double prog
     // in time to arrive at the end.
     constexpr double kShare = 0.3;
     const int count = static_cast<int>(drawing_.size());
+    if (static_cast<int>(start.size()) != count)
+        throw std::invalid_argument("the solid as seen has not one point for each vertex");
     std::vector<Point2> now(start);
     for (int k = 0; k < count; ++k) {
         const double setOff = count > 1 ? (1.0 - kShare) * k / (count - 1) : 0.0;

@@ -105,6 +105,7 @@ VoyageAnimation::VoyageAnimation(const Setup& setup)
         faceOnPoints_.push_back({p.x(), p.y()});
     }
     const std::vector<int> circuit = storedCircuit(setup_.circuit);
+    setup_.cities = std::clamp(setup_.cities, 2, static_cast<int>(circuit.size()));
     for (int c = 0; c < setup_.cities; ++c) route_.push_back(flattening_.solidVertex(circuit[c]));
 }
 
@@ -176,8 +177,8 @@ QImage VoyageAnimation::turningFrame(int index, int scale) const {
 
     // Near the face-on ends the faces fade and the far edges come up to full
     // strength, to meet the flat drawing of edges alone.
-    const double solidness =
-        std::min({1.0, (index + 1.0) / kFaceFade, (kTurn - index) / double(kFaceFade)});
+    const double solidness = std::min(
+        {1.0, (index + 1.0) / kFaceFade, (kTurn - index) / static_cast<double>(kFaceFade)});
     SolidStyle style;
     style.face = kSolidFace;
     style.face.setAlpha(static_cast<int>(kFaceOpacity * solidness));
