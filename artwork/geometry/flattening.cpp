@@ -44,6 +44,8 @@ Flattening::Flattening(const Polyhedron& solid, int face, std::vector<Point2> dr
     // The drawing about its centre, turned y up like the solid in view.
     std::vector<Point2> flat;
     std::vector<double> flatRadii;
+    flat.reserve(drawing_.size());
+    flatRadii.reserve(drawing_.size());
     for (const Point2& p : drawing_) {
         flat.push_back({p.x - centre.x, centre.y - p.y});
         flatRadii.push_back(std::hypot(flat.back().x, flat.back().y));
@@ -61,6 +63,7 @@ Flattening::Flattening(const Polyhedron& solid, int face, std::vector<Point2> dr
         dot(solid_.faceNormal(face_), solid_.faceCentre(face_) - solid_.centre());
     const std::vector<Point2> seen = throughFace(1.05 * faceHeight);
     std::vector<double> seenRadii;
+    seenRadii.reserve(seen.size());
     for (const Point2& p : seen) seenRadii.push_back(std::hypot(p.x, p.y));
     std::vector<int> bySize(seen.size());
     std::iota(bySize.begin(), bySize.end(), 0);

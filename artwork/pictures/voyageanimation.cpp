@@ -79,6 +79,7 @@ std::vector<int> storedCircuit(int r) {
 
 std::vector<Point2> boardInPicture(const VoyageAnimation::Setup& setup) {
     std::vector<Point2> points;
+    points.reserve(DodecahedralGraph::kVertices);
     for (const auto& v : DodecahedralGraph::vertices())
         points.push_back(
             {setup.centre.x() + (v.x - DodecahedralGraph::kCentreX) * setup.pixelsPerTwip,
@@ -100,12 +101,14 @@ VoyageAnimation::VoyageAnimation(const Setup& setup)
       flattening_(solid_, 0, boardInPicture(setup), {setup.centre.x(), setup.centre.y()}) {
     Camera camera = cameraFor(setup_);
     camera.setOrientation(flattening_.faceOn());
+    faceOnPoints_.reserve(solid_.vertices().size());
     for (const Vec3& v : solid_.vertices()) {
         const QPointF p = camera.project(camera.toView(v));
         faceOnPoints_.push_back({p.x(), p.y()});
     }
     const std::vector<int> circuit = storedCircuit(setup_.circuit);
     setup_.cities = std::clamp(setup_.cities, 2, static_cast<int>(circuit.size()));
+    route_.reserve(static_cast<size_t>(setup_.cities));
     for (int c = 0; c < setup_.cities; ++c) route_.push_back(flattening_.solidVertex(circuit[c]));
 }
 
@@ -129,7 +132,8 @@ double VoyageAnimation::progressAt(int index) const {
     const int hops = setup_.cities - 1;
     if (walking >= hops * kHop) return hops;
     // The traveller never stands still, so every frame moves on.
-    return walking / kHop + ease((walking % kHop + 1.0) / kHop);
+    const int hop = walking / kHop;
+    return hop + ease((walking % kHop + 1.0) / kHop);
 }
 
 double VoyageAnimation::presenceAt(int index) const {
@@ -158,6 +162,7 @@ std::vector<QPointF> VoyageAnimation::citiesAt(int index) const {
         flat = 1.0 - (index - start + 1.0) / (setup_.frames - start);
     }
     std::vector<QPointF> cities;
+    cities.reserve(faceOnPoints_.size());
     for (const Point2& p : flattening_.at(faceOnPoints_, flat)) cities.emplace_back(p.x, p.y);
     return cities;
 }
