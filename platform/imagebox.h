@@ -4,14 +4,21 @@
 #include <QImage>
 #include <QWidget>
 
+#include <memory>
+
+class ServerFrames;
+
 // A picture element. Stretched, it draws its picture to fill its own box;
 // unstretched (a picture box) it draws the picture at its top-left corner
-// on its background colour.
+// on its background colour. When it shows one frame after another of the
+// same size, as an animation does, it takes a window of its own and, where
+// the display allows, puts each new frame there directly (see ServerFrames).
 class ImageBox : public QWidget {
     Q_OBJECT
 
 public:
     explicit ImageBox(QWidget* parent = nullptr, const QString& name = {}, bool stretch = true);
+    ~ImageBox() override;
 
     void setPicture(const QImage& picture);
     const QImage& picture() const { return m_picture; }
@@ -22,9 +29,19 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void paintPicture(QPainter& painter, const QImage& picture) const;
+    bool fillsItself(const QImage& picture) const;
+    bool coveredBySibling() const;
+    bool showDirectly(const QImage& previous);
+
     QImage m_picture;
     QColor m_back;
     bool m_stretch;
+    std::unique_ptr<ServerFrames> m_server;
+    // The picture the window shows, and whether a repaint is still to come.
+    qint64 m_onScreen = 0;
+    bool m_repaintPending = true;
 };
