@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "module1.h"
+#include "translatable.h"
 
 namespace {
 
@@ -14,25 +15,43 @@ constexpr const char* kDual = "dualsm\\dual00";
 // The octahedron and cube questions play the small reciprocal sequence,
 // which has no full-screen version, so they hide the label.
 const std::array<DualityQuestion, QuestionBank::kCount> kQuestions = {{
-    {"How many faces does the polyhedron have that is dual to the tetrahedron?", 4, kNewr, 40,
-     true},
-    {"How many faces does the polyhedron have that is dual to the octahedron?", 6, kReci, 25,
-     false},
-    {"How many faces does the polyhedron have that is dual to the icosahedron?", 12, kDual, 20,
-     true},
-    {"How many faces does the polyhedron have that is dual to the dodecahedron?", 20, kDual, 20,
-     true},
-    {"How many faces does the polyhedron have that is dual to the cube?", 8, kReci, 25, false},
-    {"How many vertices does the polyhedron have that is dual to the tetrahedron?", 4, kNewr, 40,
-     true},
-    {"How many vertices does the polyhedron have that is dual to the octahedron?", 8, kReci, 25,
-     false},
-    {"How many vertices does the polyhedron have that is dual to the icosahedron?", 20, kDual, 20,
-     true},
-    {"How many vertices does the polyhedron have that is dual to the dodecahedron?", 12, kDual, 20,
-     true},
-    {"How many vertices does the polyhedron have that is dual to the cube?", 6, kReci, 25, false},
-    {"If a polyhedron has 30 edges, how many edges does its dual have?", 30, kDual, 20, true},
+    {QT_TRANSLATE_NOOP("QuestionBank",
+                       "How many faces does the polyhedron have that is dual to the tetrahedron?"),
+     4, kNewr, 40, true},
+    {QT_TRANSLATE_NOOP("QuestionBank",
+                       "How many faces does the polyhedron have that is dual to the octahedron?"),
+     6, kReci, 25, false},
+    {QT_TRANSLATE_NOOP("QuestionBank",
+                       "How many faces does the polyhedron have that is dual to the icosahedron?"),
+     12, kDual, 20, true},
+    {QT_TRANSLATE_NOOP("QuestionBank",
+                       "How many faces does the polyhedron have that is dual to the dodecahedron?"),
+     20, kDual, 20, true},
+    {QT_TRANSLATE_NOOP("QuestionBank",
+                       "How many faces does the polyhedron have that is dual to the cube?"),
+     8, kReci, 25, false},
+    {QT_TRANSLATE_NOOP(
+         "QuestionBank",
+         "How many vertices does the polyhedron have that is dual to the tetrahedron?"),
+     4, kNewr, 40, true},
+    {QT_TRANSLATE_NOOP(
+         "QuestionBank",
+         "How many vertices does the polyhedron have that is dual to the octahedron?"),
+     8, kReci, 25, false},
+    {QT_TRANSLATE_NOOP(
+         "QuestionBank",
+         "How many vertices does the polyhedron have that is dual to the icosahedron?"),
+     20, kDual, 20, true},
+    {QT_TRANSLATE_NOOP(
+         "QuestionBank",
+         "How many vertices does the polyhedron have that is dual to the dodecahedron?"),
+     12, kDual, 20, true},
+    {QT_TRANSLATE_NOOP("QuestionBank",
+                       "How many vertices does the polyhedron have that is dual to the cube?"),
+     6, kReci, 25, false},
+    {QT_TRANSLATE_NOOP("QuestionBank",
+                       "If a polyhedron has 30 edges, how many edges does its dual have?"),
+     30, kDual, 20, true},
 }};
 
 }  // namespace
