@@ -379,4 +379,31 @@ Zwei so verbundene Polyeder heißen duale Polyeder.</translation>
         <translation>Quer</translation>
     </message>
 </context>
+<context>
+    <name>standardlayout</name>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Next question</source>
+        <translation>Nächste Frage</translation>
+    </message>
+    <message>
+        <source>Show the answer</source>
+        <translation>Lösung zeigen</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Prüfen</translation>
+    </message>
+    <message>
+        <source>Jotter</source>
+        <translation>Notizblock</translation>
+    </message>
+    <message>
+        <source>Scramble</source>
+        <translation>Mischen</translation>
+    </message>
+</context>
 </TS>

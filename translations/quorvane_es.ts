@@ -379,4 +379,31 @@ Dos poliedros relacionados de esta forma se llaman poliedros duales.</translatio
         <translation>Girar</translation>
     </message>
 </context>
+<context>
+    <name>standardlayout</name>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Next question</source>
+        <translation>Siguiente pregunta</translation>
+    </message>
+    <message>
+        <source>Show the answer</source>
+        <translation>Mostrar la respuesta</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Comprobar</translation>
+    </message>
+    <message>
+        <source>Jotter</source>
+        <translation>Bloc de notas</translation>
+    </message>
+    <message>
+        <source>Scramble</source>
+        <translation>Mezclar</translation>
+    </message>
+</context>
 </TS>

@@ -379,4 +379,31 @@ Deux polyèdres liés de cette façon sont appelés polyèdres duaux.</translati
         <translation>Horiz.</translation>
     </message>
 </context>
+<context>
+    <name>standardlayout</name>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Next question</source>
+        <translation>Question suivante</translation>
+    </message>
+    <message>
+        <source>Show the answer</source>
+        <translation>Afficher la réponse</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Vérifier</translation>
+    </message>
+    <message>
+        <source>Jotter</source>
+        <translation>Bloc-notes</translation>
+    </message>
+    <message>
+        <source>Scramble</source>
+        <translation>Mélanger</translation>
+    </message>
+</context>
 </TS>
