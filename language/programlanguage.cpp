@@ -37,7 +37,7 @@ QStringList translationFolders() {
 
 QString fileFor(const QString& language) {
     for (const QString& folder : translationFolders()) {
-        const QString path = QDir(folder).filePath(kPrefix + language + kSuffix);
+        QString path = QDir(folder).filePath(kPrefix + language + kSuffix);
         if (QFile::exists(path)) return path;
     }
     return {};
@@ -96,7 +96,7 @@ bool installLanguage(const QString& language) {
 }
 
 QString install() {
-    const QString language = chosen(QLocale::system().uiLanguages());
+    QString language = chosen(QLocale::system().uiLanguages());
     if (language.isEmpty() || !installLanguage(language)) return {};
     return language;
 }
