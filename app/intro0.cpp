@@ -48,10 +48,10 @@ Label* intro0::makeEntry(const QString& name, int left, const QString& caption) 
 }
 
 intro0::intro0() : Screen(QStringLiteral("intro0")) {
-    setWindowTitle(QStringLiteral("Quorvane 2"));
+    setWindowTitle(tr("Quorvane 2"));
 
     m_label1 = new Label(this, QStringLiteral("Label1"));
-    m_label1->setCaption(QStringLiteral("Quorvane 2"));
+    m_label1->setCaption(tr("Quorvane 2"));
     m_label1->setFontPoints(kTahoma, 30, true);
     m_label1->setForeColour(kYellow);
     m_label1->setBackColour(Qt::black);
@@ -63,16 +63,15 @@ intro0::intro0() : Screen(QStringLiteral("intro0")) {
     twips::setGeometry(m_image2, 120, 120, 1500, 2085);
 
     m_label4 = new Label(this, QStringLiteral("Label4"));
-    m_label4->setCaption(QStringLiteral("version 4.0.004"));
+    m_label4->setCaption(tr("version 4.0.004"));
     m_label4->setFontPoints(kTahoma, 9.75, true);
     m_label4->setForeColour(kYellow);
     m_label4->setAlignment(Qt::AlignRight | Qt::AlignTop);
     twips::setGeometry(m_label4, 9720, 120, 1800, 375);
 
-    m_label2 =
-        ControlArray<Label>(makeEntry(QStringLiteral("Label2"), 480, QStringLiteral("Pyramids")));
-    m_label5 =
-        ControlArray<Label>(makeEntry(QStringLiteral("Label5"), 6180, QStringLiteral("Duality")));
+    m_label2 = ControlArray<Label>(makeEntry(QStringLiteral("Label2"), 480, tr("Pyramids")));
+    //: A topic of the menu: the quiz on dual polyhedra.
+    m_label5 = ControlArray<Label>(makeEntry(QStringLiteral("Label5"), 6180, tr("Duality")));
 
     m_label6 = new Label(this, QStringLiteral("Label6"));
     m_label6->setCaption(publisherAddressText());
@@ -86,7 +85,8 @@ intro0::intro0() : Screen(QStringLiteral("intro0")) {
     twips::setGeometry(m_label6, 4320, 8040, 3315, 375);
     connect(m_label6, &Label::clicked, this, &intro0::label6Click);
 
-    m_command1 = new PictureButton(this, QStringLiteral("Command1"), QStringLiteral("Exit"));
+    //: The menu's exit button, back to the title screen.
+    m_command1 = new PictureButton(this, QStringLiteral("Command1"), tr("Exit"));
     twips::setGeometry(m_command1, 9570, 7230, 1650, 500);
     connect(m_command1, &PictureButton::clicked, this, &intro0::command1Click);
 
@@ -117,15 +117,17 @@ void intro0::onLoad() {
             connect(entry, &Label::clicked, this, [this, entry] { entryClicked(entry); });
         }
     }
-    m_label2(1)->setCaption(QStringLiteral("Prisms"));
-    m_label2(2)->setCaption(QStringLiteral("Anti-prisms"));
-    m_label2(3)->setCaption(QStringLiteral("Regular Polyhedra"));
-    m_label2(4)->setCaption(QStringLiteral("Semi-regular Polyhedra"));
-    m_label5(1)->setCaption(QStringLiteral("Stellated Polyhedra"));
-    m_label5(2)->setCaption(QStringLiteral("Voyage Around the World"));
-    m_label5(3)->setCaption(QStringLiteral("The Frustrum of a Pyramid"));
-    m_label5(4)->setCaption(QStringLiteral("Pythagoras' Theorem"));
-    m_label5(5)->setCaption(QStringLiteral("Animation Sequence"));
+    m_label2(1)->setCaption(tr("Prisms"));
+    m_label2(2)->setCaption(tr("Anti-prisms"));
+    m_label2(3)->setCaption(tr("Regular Polyhedra"));
+    m_label2(4)->setCaption(tr("Semi-regular Polyhedra"));
+    m_label5(1)->setCaption(tr("Stellated Polyhedra"));
+    //: The topic of Hamilton's game on the dodecahedron.
+    m_label5(2)->setCaption(tr("Voyage Around the World"));
+    //: The frustum of a pyramid (a topic; the English spelling is the program's own).
+    m_label5(3)->setCaption(tr("The Frustrum of a Pyramid"));
+    m_label5(4)->setCaption(tr("Pythagoras' Theorem"));
+    m_label5(5)->setCaption(tr("Animation Sequence"));
     for (int i = 0; i <= 4; ++i) {
         m_label2(i)->show();
         m_label5(i)->show();
@@ -168,7 +170,8 @@ void intro0::command1Click() {
     Screen* title = screens::get(QStringLiteral("Titlefrm"));
     if (!title) return;
     if (auto* caption = title->control<QPushButton>(QStringLiteral("Command1")))
-        caption->setText(QStringLiteral("Cancel"));
+        //: The title screen's first button when the menu brings it back: back to the menu.
+        caption->setText(tr("Cancel"));
     handOver(QStringLiteral("Titlefrm"));
 }
 

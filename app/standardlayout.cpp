@@ -1,6 +1,7 @@
 #include "standardlayout.h"
 
 #include <QColor>
+#include <QCoreApplication>
 
 #include "desktop.h"
 #include "imagebox.h"
@@ -27,12 +28,12 @@ struct ButtonImage {
 
 // Three names start with a capital letter and three not; all reach one folder.
 constexpr ButtonImage kButtonImages[] = {
-    {"cmdexit", "Images\\exit.jpg", "Exit"},
-    {"cmdgo", "Images\\next.jpg", "Next question"},
-    {"cmdsoln", "Images\\answer.jpg", "Show the answer"},
-    {"Cmdcheckit", "images\\check.jpg", "Check"},
-    {"cmdjotter", "images\\jotter.jpg", "Jotter"},
-    {"cmdscramble", "images\\scramble.jpg", "Scramble"},
+    {"cmdexit", "Images\\exit.jpg", QT_TRANSLATE_NOOP("standardlayout", "Exit")},
+    {"cmdgo", "Images\\next.jpg", QT_TRANSLATE_NOOP("standardlayout", "Next question")},
+    {"cmdsoln", "Images\\answer.jpg", QT_TRANSLATE_NOOP("standardlayout", "Show the answer")},
+    {"Cmdcheckit", "images\\check.jpg", QT_TRANSLATE_NOOP("standardlayout", "Check")},
+    {"cmdjotter", "images\\jotter.jpg", QT_TRANSLATE_NOOP("standardlayout", "Jotter")},
+    {"cmdscramble", "images\\scramble.jpg", QT_TRANSLATE_NOOP("standardlayout", "Scramble")},
 };
 
 void setTabStopOff(QWidget* w) {
@@ -72,7 +73,7 @@ void standardlayout(Screen& screen) {
     for (const ButtonImage& b : kButtonImages) {
         auto* button = screen.control<PictureButton>(QString::fromLatin1(b.control));
         if (!button) continue;
-        button->setAccessibleName(QString::fromLatin1(b.spokenName));
+        button->setAccessibleName(QCoreApplication::translate("standardlayout", b.spokenName));
         const QImage picture = PictureFiles::load(QString::fromLatin1(b.file));
         if (!picture.isNull()) button->setPicture(picture);
     }

@@ -30,7 +30,7 @@ Titlefrm::Titlefrm() : Screen(QStringLiteral("Titlefrm")) {
     twips::setGeometry(m_frame1, 0, -90, 5480, 6660);
 
     m_label4 = new Label(m_frame1, QStringLiteral("Label4"));
-    m_label4->setCaption(QStringLiteral("Quorvane 2"));
+    m_label4->setCaption(tr("Quorvane 2"));
     m_label4->setFontPoints(QStringLiteral("Times New Roman"), 30, true);
     m_label4->setForeColour(QColor(0, 0, 255));
     m_label4->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -39,10 +39,11 @@ Titlefrm::Titlefrm() : Screen(QStringLiteral("Titlefrm")) {
     m_picture1 = new ImageBox(m_frame1, QStringLiteral("Picture1"), false);
     twips::setGeometry(m_picture1, 300, 1320, 4800, 3600);
 
-    m_command1 = new CommandButton(m_frame1, QStringLiteral("Command1"), QStringLiteral("OK"));
+    m_command1 = new CommandButton(m_frame1, QStringLiteral("Command1"), tr("OK"));
     m_command1->setFaceColour(kGrey);
     twips::setGeometry(m_command1, 1320, 6000, 1335, 375);
-    m_command2 = new CommandButton(m_frame1, QStringLiteral("Command2"), QStringLiteral("Exit"));
+    //: Ends the program.
+    m_command2 = new CommandButton(m_frame1, QStringLiteral("Command2"), tr("Exit"));
     m_command2->setFaceColour(kGrey);
     twips::setGeometry(m_command2, 2760, 6000, 1335, 375);
     setTabOrder(m_command1, m_command2);

@@ -1,6 +1,7 @@
 #include "duality.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QCursor>
 #include <QLineEdit>
 #include <QPixmap>
@@ -33,11 +34,14 @@ constexpr int kCursorHotX = 12;
 constexpr int kCursorHotY = 1;
 
 // The run of blanks pushes the second sentence onto a line of its own.
-const QString kDualText = QStringLiteral(
+//: The run of blanks pushes the second sentence onto a line of its own; a line break does the same.
+const char* const kDualText = QT_TRANSLATE_NOOP(
+    "duality",
     "The points at the centres of the faces of a regular polyhedron are the vertices of another "
     "regular polyhedron.                   Two polyhedra that are related in this way are "
     "described as dual polyhedra.");
-const QString kEdgesText = QStringLiteral(
+const char* const kEdgesText = QT_TRANSLATE_NOOP(
+    "duality",
     "The number of edges meeting at a vertex of a regular polygon is equal to the number of edges "
     "in each of the faces of its dual. For instance, octahedra have four edges meeting at each "
     "vertex and the dual of the octahedron is a cube whose faces are squares.");
@@ -64,10 +68,11 @@ PictureButton* duality::makeButton(const QString& name, const QString& caption) 
 }
 
 duality::duality() : Screen(QStringLiteral("duality")) {
-    setWindowTitle(QStringLiteral("Duality"));
+    //: The window of the quiz on dual polyhedra.
+    setWindowTitle(tr("Duality"));
 
-    m_label2 = makeText(QStringLiteral("Label2"), kDualText, 120, 2055);
-    m_label5 = makeText(QStringLiteral("Label5"), kEdgesText, 2160, 2775);
+    m_label2 = makeText(QStringLiteral("Label2"), tr(kDualText), 120, 2055);
+    m_label5 = makeText(QStringLiteral("Label5"), tr(kEdgesText), 2160, 2775);
 
     m_label1 = new Label(this, QStringLiteral("Label1"));
     m_label1->setCaption(QStringLiteral("Label1"));
@@ -78,14 +83,15 @@ duality::duality() : Screen(QStringLiteral("duality")) {
 
     m_text1 = new QLineEdit(this);
     m_text1->setObjectName(QStringLiteral("Text1"));
-    m_text1->setAccessibleName(QStringLiteral("Your answer"));
+    //: The box where the pupil types the answer, as a screen reader names it.
+    m_text1->setAccessibleName(tr("Your answer"));
     QFont answerFont = fonts::fromPoints(kTahoma, 48);
     m_text1->setFont(answerFont);
     m_text1->setAlignment(Qt::AlignCenter);
     twips::setGeometry(m_text1, 7680, 5280, 1695, 1275);
 
     m_label4 = new Label(this, QStringLiteral("Label4"));
-    m_label4->setCaption(QStringLiteral("Correct to two decimal places:"));
+    m_label4->setCaption(tr("Correct to two decimal places:"));
     m_label4->setFontPoints(kTahoma, 36);
     m_label4->setForeColour(kYellow);
     m_label4->setAlignment(Qt::AlignCenter);
@@ -98,7 +104,8 @@ duality::duality() : Screen(QStringLiteral("duality")) {
     twips::setGeometry(m_mmcontrol1, 7680, 3960, 1590, 330);
 
     m_label3 = new Label(this, QStringLiteral("Label3"));
-    m_label3->setCaption(QStringLiteral("Full Screen"));
+    //: A label beside the animation that is always shown disabled.
+    m_label3->setCaption(tr("Full Screen"));
     m_label3->setFontPoints(kTahoma, 11.25, true);
     m_label3->setForeColour(kYellow);
     m_label3->setBackColour(kFullScreenBack);
@@ -112,11 +119,16 @@ duality::duality() : Screen(QStringLiteral("duality")) {
     m_timer1->setInterval(kTickMs);
     m_mmcontrol1->attach(m_timer1, m_image2, QuestionBank::kFrameDigits);
 
-    PictureButton* check = makeButton(QStringLiteral("Cmdcheckit"), QStringLiteral("Check"));
-    PictureButton* soln = makeButton(QStringLiteral("cmdsoln"), QStringLiteral("Answer"));
-    PictureButton* jotter = makeButton(QStringLiteral("cmdjotter"), QStringLiteral("Jotter"));
-    PictureButton* go = makeButton(QStringLiteral("cmdgo"), QStringLiteral("Next"));
-    PictureButton* exit = makeButton(QStringLiteral("cmdexit"), QStringLiteral("Exit"));
+    //: Button: check the typed answer.
+    PictureButton* check = makeButton(QStringLiteral("Cmdcheckit"), tr("Check"));
+    //: Button: show the expected answer.
+    PictureButton* soln = makeButton(QStringLiteral("cmdsoln"), tr("Answer"));
+    //: Button: open the Jotter, the scribbling pad.
+    PictureButton* jotter = makeButton(QStringLiteral("cmdjotter"), tr("Jotter"));
+    //: Button: the next question.
+    PictureButton* go = makeButton(QStringLiteral("cmdgo"), tr("Next"));
+    //: Button: back to the topic menu.
+    PictureButton* exit = makeButton(QStringLiteral("cmdexit"), tr("Exit"));
 
     connect(m_timer1, &QTimer::timeout, this, &duality::timer1Tick);
     connect(m_text1, &QLineEdit::returnPressed, this, &duality::cmdcheckitClick);
@@ -150,7 +162,7 @@ void duality::calculate() {
 
     m_questions.clear();
     for (const DualityQuestion& q : QuestionBank::questions())
-        m_questions.append(QString::fromUtf8(q.text));
+        m_questions.append(QCoreApplication::translate("QuestionBank", q.text));
 
     Random::seedFromClock();
     const int q = QuestionBank::choose(Random::next());
@@ -175,9 +187,9 @@ void duality::cmdcheckitClick() {
     const std::u16string_view text(reinterpret_cast<const char16_t*>(typed.utf16()),
                                    static_cast<std::size_t>(typed.size()));
     if (AnswerCheck::isRight(text, Module1::dualanswer)) {
-        m_label4->setCaption(QString::fromUtf8(AnswerCheck::kRightText));
+        m_label4->setCaption(QCoreApplication::translate("Verdict", AnswerCheck::kRightText));
     } else {
-        m_label4->setCaption(QString::fromUtf8(AnswerCheck::kWrongText));
+        m_label4->setCaption(QCoreApplication::translate("Verdict", AnswerCheck::kWrongText));
         m_text1->clear();
     }
     m_label4->show();

@@ -1,6 +1,7 @@
 #include "hamilton.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QTimer>
 
 #include "circuitcheck.h"
@@ -42,26 +43,25 @@ Label* makeText(QWidget* parent, const QString& name, const QString& caption, in
 }  // namespace
 
 hamilton::hamilton() : Screen(QStringLiteral("hamilton")) {
-    setWindowTitle(QStringLiteral("Hamilton's Voyage Around the World"));
+    setWindowTitle(tr("Hamilton's Voyage Around the World"));
 
     m_label1 = makeText(
         this, QStringLiteral("Label1"),
-        QStringLiteral(
-            "The famous 19th century mathematician William Hamilton invented a game called 'A "
-            "Voyage Around the World'. The game is played on a dodecahedron whose vertices have "
-            "each been given the name of a city. To win the game a player must start at a city "
-            "and travel along the edges of the dodecahedron to visit each of the other cities on "
-            "the dodecahedron once and return to the starting city, without travelling along any "
-            "edge more than once. Such a route is called a Hamiltonian circuit."),
+        tr("The famous 19th century mathematician William Hamilton invented a game called 'A "
+           "Voyage Around the World'. The game is played on a dodecahedron whose vertices have "
+           "each been given the name of a city. To win the game a player must start at a city "
+           "and travel along the edges of the dodecahedron to visit each of the other cities on "
+           "the dodecahedron once and return to the starting city, without travelling along any "
+           "edge more than once. Such a route is called a Hamiltonian circuit."),
         120, 120, 6615, 3615);
-    m_label3 =
-        makeText(this, QStringLiteral("Label3"),
-                 QStringLiteral("Find a Hamiltonian circuit on the dodecahedral graph shown here. "
-                                "Click the centre of each edge to change its colour."),
-                 120, 5280, 2775, 2415);
+    m_label3 = makeText(this, QStringLiteral("Label3"),
+                        tr("Find a Hamiltonian circuit on the dodecahedral graph shown here. "
+                           "Click the centre of each edge to change its colour."),
+                        120, 5280, 2775, 2415);
 
     m_label2 = new Label(this, QStringLiteral("Label2"));
-    m_label2->setCaption(QStringLiteral("Show Clue"));
+    //: Clicking it shows the clue animation.
+    m_label2->setCaption(tr("Show Clue"));
     m_label2->setForeColour(kYellow);
     m_label2->setBackColour(kBlue);
     m_label2->setOpaque(true);
@@ -81,11 +81,14 @@ hamilton::hamilton() : Screen(QStringLiteral("hamilton")) {
     twips::setGeometry(m_image2, 6840, 240, 4860, 3660);
     m_image2->hide();
 
-    m_cmdexit = new PictureButton(this, QStringLiteral("cmdexit"), QStringLiteral("Exit"));
+    //: Button: back to the topic menu.
+    m_cmdexit = new PictureButton(this, QStringLiteral("cmdexit"), tr("Exit"));
     twips::setGeometry(m_cmdexit, 10080, 4800, 1650, 500);
-    m_cmdcheckit = new PictureButton(this, QStringLiteral("Cmdcheckit"), QStringLiteral("Check"));
+    //: Button: check the marked edges.
+    m_cmdcheckit = new PictureButton(this, QStringLiteral("Cmdcheckit"), tr("Check"));
     twips::setGeometry(m_cmdcheckit, 10080, 5760, 1650, 500);
-    m_cmdsoln = new PictureButton(this, QStringLiteral("cmdsoln"), QStringLiteral("Answer"));
+    //: Button: show a solution.
+    m_cmdsoln = new PictureButton(this, QStringLiteral("cmdsoln"), tr("Answer"));
     twips::setGeometry(m_cmdsoln, 10080, 7920, 1650, 500);
 
     m_timer1 = new QTimer(this);
@@ -183,7 +186,8 @@ void hamilton::cmdcheckitClick() {
         marked.push_back({line->x1(), line->y1(), line->x2(), line->y2()});
     }
     const bool accepted = CircuitCheck::isHamiltonianCircuit(marked, m_vertx, m_verty);
-    m_label4->setCaption(QString::fromStdString(CircuitCheck::verdict(accepted)));
+    m_label4->setCaption(
+        QCoreApplication::translate("Verdict", CircuitCheck::verdict(accepted).c_str()));
     m_label4->show();
     // A second check while the verdict shows gives it the full time again.
     m_timer2->start();

@@ -1,6 +1,7 @@
 #include "notepad.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QPainter>
 
 #include "commandbutton.h"
@@ -54,7 +55,8 @@ Label* notepad::makeSwatch(Frame* frame, const QString& name, int left, int top)
 }
 
 notepad::notepad() : Screen(QStringLiteral("notepad")) {
-    setWindowTitle(QStringLiteral("Jotter"));
+    //: The scribbling pad's window.
+    setWindowTitle(tr("Jotter"));
     // Above every other window from the start, wherever the pupil works.
     setWindowFlag(Qt::WindowStaysOnTopHint);
     setClientSizeTwips(PadLayout::kClientWidth, PadLayout::kClientHeight);
@@ -67,22 +69,29 @@ notepad::notepad() : Screen(QStringLiteral("notepad")) {
 
     Frame* wide = m_frameLandscape;
     Frame* tall = m_framePortrait;
-    const QString exit = QStringLiteral("Exit");
-    const QString write = QStringLiteral("Write");
-    const QString erase = QStringLiteral("Erase");
-    const QString clear = QStringLiteral("Clear");
-    const QString flip = QStringLiteral("Flip");
+    //: Closes the Jotter.
+    const QString exit = tr("Exit");
+    //: Back to the pen after erasing.
+    const QString write = tr("Write");
+    //: Turns the pen into a wide eraser.
+    const QString erase = tr("Erase");
+    //: Wipes the whole drawing.
+    const QString clear = tr("Clear");
+    //: Turns the wide pad upright (a narrow button).
+    const QString toPortrait = tr("Flip", "to portrait");
+    //: Turns the upright pad wide again.
+    const QString toLandscape = tr("Flip", "to landscape");
     CommandButton* buttons[] = {
         makeButton(wide, QStringLiteral("Command1"), exit, 60, 180, 930, kExitFace),
         makeButton(wide, QStringLiteral("Command2"), write, 1120, 180, 930, kWriteFace),
         makeButton(wide, QStringLiteral("Command5"), erase, 2180, 180, 930, kEraseFace),
         makeButton(wide, QStringLiteral("Command6"), clear, 3240, 180, 930, kClearFace),
-        makeButton(wide, QStringLiteral("Command3"), flip, 4305, 180, 585, kFlipFace),
+        makeButton(wide, QStringLiteral("Command3"), toPortrait, 4305, 180, 585, kFlipFace),
         makeButton(tall, QStringLiteral("Command9"), exit, 60, 180, 930, kExitFace),
         makeButton(tall, QStringLiteral("Command10"), write, 60, 705, 930, kWriteFace),
         makeButton(tall, QStringLiteral("Command8"), erase, 60, 1230, 930, kEraseFace),
         makeButton(tall, QStringLiteral("Command7"), clear, 60, 1755, 930, kClearFace),
-        makeButton(tall, QStringLiteral("Command4"), flip, 60, 2280, 930, kFlipFace),
+        makeButton(tall, QStringLiteral("Command4"), toLandscape, 60, 2280, 930, kFlipFace),
     };
     for (CommandButton* button : buttons) {
         const QString caption = button->text();
@@ -123,7 +132,8 @@ void notepad::onLoad() {
         for (ControlArray<Label>* swatches : {&m_label1, &m_label11}) {
             Label* swatch = swatches->load(i);
             swatch->setBackColour(toQColor(ConsolePalette::colour(i)));
-            swatch->setAccessibleName(QString::fromLatin1(ConsolePalette::name(i)));
+            swatch->setAccessibleName(
+                QCoreApplication::translate("ConsolePalette", ConsolePalette::name(i)));
             connect(swatch, &Label::clicked, this, [this, swatch] { swatchClick(swatch); });
         }
     }

@@ -10,10 +10,12 @@
 MediaPanel::MediaPanel(QWidget* parent, const QString& name) : QWidget(parent) {
     setObjectName(name);
     setAttribute(Qt::WA_NoMousePropagation);
-    m_buttons[0] = new PanelButton(Symbol::Play, QStringLiteral("Play"), this);
-    m_buttons[1] = new PanelButton(Symbol::Pause, QStringLiteral("Pause"), this);
-    m_buttons[2] = new PanelButton(Symbol::Back, QStringLiteral("Back"), this);
-    m_buttons[3] = new PanelButton(Symbol::Step, QStringLiteral("Step"), this);
+    m_buttons[0] = new PanelButton(Symbol::Play, QStringLiteral("Play"), tr("Play"), this);
+    m_buttons[1] = new PanelButton(Symbol::Pause, QStringLiteral("Pause"), tr("Pause"), this);
+    //: Shows the animation's previous frame.
+    m_buttons[2] = new PanelButton(Symbol::Back, QStringLiteral("Back"), tr("Back"), this);
+    //: Shows the animation's next frame.
+    m_buttons[3] = new PanelButton(Symbol::Step, QStringLiteral("Step"), tr("Step"), this);
     connect(m_buttons[0], &QAbstractButton::clicked, this, &MediaPanel::playClick);
     connect(m_buttons[1], &QAbstractButton::clicked, this, &MediaPanel::pauseClick);
     connect(m_buttons[2], &QAbstractButton::clicked, this, &MediaPanel::backClick);

@@ -4,11 +4,12 @@
 #include <QPainterPath>
 #include <QStyleOptionButton>
 
-PanelButton::PanelButton(MediaPanel::Symbol symbol, const QString& name, QWidget* parent)
+PanelButton::PanelButton(MediaPanel::Symbol symbol, const QString& name, const QString& caption,
+                         QWidget* parent)
     : QAbstractButton(parent), m_symbol(symbol) {
     setObjectName(name);
-    setAccessibleName(name);
-    setToolTip(name);
+    setAccessibleName(caption);
+    setToolTip(caption);
     setFocusPolicy(Qt::ClickFocus);
 }
 

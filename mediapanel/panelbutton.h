@@ -10,7 +10,9 @@ class PanelButton : public QAbstractButton {
     Q_OBJECT
 
 public:
-    PanelButton(MediaPanel::Symbol symbol, const QString& name, QWidget* parent);
+    // `name` finds the button; `caption` is what its tooltip and a screen reader say.
+    PanelButton(MediaPanel::Symbol symbol, const QString& name, const QString& caption,
+                QWidget* parent);
 
     QSize sizeHint() const override { return {27, 22}; }
 

@@ -116,7 +116,7 @@ QImage readFile(const QString& path, QString* why) {
         return {};
     }
     if (!endsWhole(file, format)) {
-        if (why) *why = QStringLiteral("the file is cut off");
+        if (why) *why = QCoreApplication::translate("PictureFiles", "the file is cut off");
         return {};
     }
     return image;
@@ -140,12 +140,14 @@ QImage PictureFiles::load(const QString& name) {
     }
     const QString path = resolve(name);
     QImage image;
-    QString why = QStringLiteral("not found");
+    QString why = QCoreApplication::translate("PictureFiles", "not found");
     if (!path.isEmpty()) image = readFile(path, &why);
     if (image.isNull() && !failures().contains(name)) {
         failures() << name;
-        std::fprintf(stderr, "quorvane: cannot read picture %s (%s)\n", qPrintable(name),
-                     qPrintable(why));
+        //: A line on the terminal: %1 is the picture's name, %2 why it could not be read.
+        const QString line =
+            QCoreApplication::translate("PictureFiles", "cannot read picture %1 (%2)");
+        std::fprintf(stderr, "quorvane: %s\n", qPrintable(line.arg(name, why)));
         std::fflush(stderr);
     }
     return image;

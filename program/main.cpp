@@ -6,12 +6,14 @@
 #include "dualityscreens.h"
 #include "hamiltonscreens.h"
 #include "jotterscreens.h"
+#include "programlanguage.h"
 #include "screenregistry.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
     application::initialise(app);
+    programlanguage::install();
     registerAppScreens();
     registerHamiltonScreens();
     registerDualityScreens();

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "module1.h"
+#include "translatable.h"
 
 namespace {
 
@@ -21,28 +22,43 @@ constexpr int kDualFrames = AnimationTable::kDodecahedron.frames;
 // The octahedron and cube questions play the small reciprocal sequence,
 // which has no full-screen version, so they hide the label.
 const std::array<DualityQuestion, QuestionBank::kCount> kQuestions = {{
-    {"How many faces does the polyhedron have that is dual to the tetrahedron?", 4, kNewr,
-     kNewrFrames, true},
-    {"How many faces does the polyhedron have that is dual to the octahedron?", 6, kReci,
-     kReciFrames, false},
-    {"How many faces does the polyhedron have that is dual to the icosahedron?", 12, kDual,
-     kDualFrames, true},
-    {"How many faces does the polyhedron have that is dual to the dodecahedron?", 20, kDual,
-     kDualFrames, true},
-    {"How many faces does the polyhedron have that is dual to the cube?", 8, kReci, kReciFrames,
-     false},
-    {"How many vertices does the polyhedron have that is dual to the tetrahedron?", 4, kNewr,
-     kNewrFrames, true},
-    {"How many vertices does the polyhedron have that is dual to the octahedron?", 8, kReci,
-     kReciFrames, false},
-    {"How many vertices does the polyhedron have that is dual to the icosahedron?", 20, kDual,
-     kDualFrames, true},
-    {"How many vertices does the polyhedron have that is dual to the dodecahedron?", 12, kDual,
-     kDualFrames, true},
-    {"How many vertices does the polyhedron have that is dual to the cube?", 6, kReci, kReciFrames,
-     false},
-    {"If a polyhedron has 30 edges, how many edges does its dual have?", 30, kDual, kDualFrames,
-     true},
+    {QT_TRANSLATE_NOOP("QuestionBank",
+                       "How many faces does the polyhedron have that is dual to the tetrahedron?"),
+     4, kNewr, kNewrFrames, true},
+    {QT_TRANSLATE_NOOP("QuestionBank",
+                       "How many faces does the polyhedron have that is dual to the octahedron?"),
+     6, kReci, kReciFrames, false},
+    {QT_TRANSLATE_NOOP("QuestionBank",
+                       "How many faces does the polyhedron have that is dual to the icosahedron?"),
+     12, kDual, kDualFrames, true},
+    {QT_TRANSLATE_NOOP("QuestionBank",
+                       "How many faces does the polyhedron have that is dual to the dodecahedron?"),
+     20, kDual, kDualFrames, true},
+    {QT_TRANSLATE_NOOP("QuestionBank",
+                       "How many faces does the polyhedron have that is dual to the cube?"),
+     8, kReci, kReciFrames, false},
+    {QT_TRANSLATE_NOOP(
+         "QuestionBank",
+         "How many vertices does the polyhedron have that is dual to the tetrahedron?"),
+     4, kNewr, kNewrFrames, true},
+    {QT_TRANSLATE_NOOP(
+         "QuestionBank",
+         "How many vertices does the polyhedron have that is dual to the octahedron?"),
+     8, kReci, kReciFrames, false},
+    {QT_TRANSLATE_NOOP(
+         "QuestionBank",
+         "How many vertices does the polyhedron have that is dual to the icosahedron?"),
+     20, kDual, kDualFrames, true},
+    {QT_TRANSLATE_NOOP(
+         "QuestionBank",
+         "How many vertices does the polyhedron have that is dual to the dodecahedron?"),
+     12, kDual, kDualFrames, true},
+    {QT_TRANSLATE_NOOP("QuestionBank",
+                       "How many vertices does the polyhedron have that is dual to the cube?"),
+     6, kReci, kReciFrames, false},
+    {QT_TRANSLATE_NOOP("QuestionBank",
+                       "If a polyhedron has 30 edges, how many edges does its dual have?"),
+     30, kDual, kDualFrames, true},
 }};
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "dodecahedralgraph.h"
+#include "translatable.h"
 
 // Judges the pupil's marked edges. The marks are right only when they form one
 // closed circuit through all twenty vertices: every vertex meets exactly two
@@ -22,8 +23,8 @@ public:
     using Positions = std::array<double, DodecahedralGraph::kVertices>;
 
     static constexpr int kRequiredDegree = 2;
-    static constexpr const char* kCorrect = "Correct, Well Done!";
-    static constexpr const char* kWrong = "Wrong, Try Again";
+    static constexpr const char* kCorrect = QT_TRANSLATE_NOOP("Verdict", "Correct, Well Done!");
+    static constexpr const char* kWrong = QT_TRANSLATE_NOOP("Verdict", "Wrong, Try Again");
 
     // How many marked-edge ends lie exactly on each vertex.
     static std::array<int, DodecahedralGraph::kVertices> degrees(const std::vector<Segment>& marked,

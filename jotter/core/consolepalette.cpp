@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "translatable.h"
+
 namespace {
 
 constexpr std::array<Rgb, ConsolePalette::kCount> kColours = {{
@@ -24,9 +26,22 @@ constexpr std::array<Rgb, ConsolePalette::kCount> kColours = {{
 }};
 
 constexpr std::array<const char*, ConsolePalette::kCount> kNames = {
-    "black",     "blue",          "green",     "cyan",       "red",         "magenta",
-    "brown",     "light grey",    "dark grey", "light blue", "light green", "light cyan",
-    "light red", "light magenta", "yellow",    "white",
+    QT_TRANSLATE_NOOP("ConsolePalette", "black"),
+    QT_TRANSLATE_NOOP("ConsolePalette", "blue"),
+    QT_TRANSLATE_NOOP("ConsolePalette", "green"),
+    QT_TRANSLATE_NOOP("ConsolePalette", "cyan"),
+    QT_TRANSLATE_NOOP("ConsolePalette", "red"),
+    QT_TRANSLATE_NOOP("ConsolePalette", "magenta"),
+    QT_TRANSLATE_NOOP("ConsolePalette", "brown"),
+    QT_TRANSLATE_NOOP("ConsolePalette", "light grey"),
+    QT_TRANSLATE_NOOP("ConsolePalette", "dark grey"),
+    QT_TRANSLATE_NOOP("ConsolePalette", "light blue"),
+    QT_TRANSLATE_NOOP("ConsolePalette", "light green"),
+    QT_TRANSLATE_NOOP("ConsolePalette", "light cyan"),
+    QT_TRANSLATE_NOOP("ConsolePalette", "light red"),
+    QT_TRANSLATE_NOOP("ConsolePalette", "light magenta"),
+    QT_TRANSLATE_NOOP("ConsolePalette", "yellow"),
+    QT_TRANSLATE_NOOP("ConsolePalette", "white"),
 };
 
 int wrap(int index) {

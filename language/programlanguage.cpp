@@ -1,0 +1,111 @@
+#include "programlanguage.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+#include <cstdio>
+#include <memory>
+
+#include "languagechoice.h"
+#include "picturefiles.h"
+
+namespace programlanguage {
+namespace {
+
+const QString kPrefix = QStringLiteral("quorvane_");
+const QString kSuffix = QStringLiteral(".qm");
+
+std::unique_ptr<QTranslator>& ownTranslator() {
+    static std::unique_ptr<QTranslator> t;
+    return t;
+}
+
+std::unique_ptr<QTranslator>& qtTranslator() {
+    static std::unique_ptr<QTranslator> t;
+    return t;
+}
+
+QStringList translationFolders() {
+    QStringList folders;
+    for (const QString& folder : PictureFiles::searchFolders())
+        folders << QDir(folder).filePath(QStringLiteral("translations"));
+    return folders;
+}
+
+QString fileFor(const QString& language) {
+    for (const QString& folder : translationFolders()) {
+        QString path = QDir(folder).filePath(kPrefix + language + kSuffix);
+        if (QFile::exists(path)) return path;
+    }
+    return {};
+}
+
+void installQtOwn(const QString& language) {
+    // Qt's own texts (the answer box's menu, for one) follow where Debian has them.
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load(QStringLiteral("qtbase_") + language,
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        return;
+    QCoreApplication::installTranslator(translator.get());
+    qtTranslator() = std::move(translator);
+}
+
+}  // namespace
+
+QStringList available() {
+    QStringList languages;
+    for (const QString& folder : translationFolders()) {
+        const QStringList files =
+            QDir(folder).entryList({kPrefix + QLatin1Char('*') + kSuffix}, QDir::Files);
+        for (const QString& file : files)
+            languages << file.mid(kPrefix.size(), file.size() - kPrefix.size() - kSuffix.size());
+    }
+    languages.removeDuplicates();
+    return languages;
+}
+
+QString chosen(const QStringList& preferred) {
+    std::vector<std::string> wanted;
+    for (const QString& tag : preferred) wanted.push_back(tag.toStdString());
+    std::vector<std::string> spoken;
+    for (const QString& language : available()) spoken.push_back(language.toStdString());
+    return QString::fromStdString(LanguageChoice::choose(wanted, spoken));
+}
+
+bool installFile(const QString& path) {
+    uninstall();
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load(path) || translator->isEmpty()) {
+        std::fprintf(stderr, "quorvane: cannot read translation %s\n", qPrintable(path));
+        std::fflush(stderr);
+        return false;
+    }
+    QCoreApplication::installTranslator(translator.get());
+    ownTranslator() = std::move(translator);
+    return true;
+}
+
+bool installLanguage(const QString& language) {
+    const QString file = fileFor(language);
+    if (file.isEmpty() || !installFile(file)) return false;
+    installQtOwn(language);
+    return true;
+}
+
+QString install() {
+    QString language = chosen(QLocale::system().uiLanguages());
+    if (language.isEmpty() || !installLanguage(language)) return {};
+    return language;
+}
+
+void uninstall() {
+    for (auto* t : {&ownTranslator(), &qtTranslator()}) {
+        if (*t) QCoreApplication::removeTranslator(t->get());
+        t->reset();
+    }
+}
+
+}  // namespace programlanguage

@@ -1,0 +1,143 @@
+// Every text fits its box in every language the program speaks: each label's
+// caption, in its font and with its word wrapping, lies inside the label, and
+// each button's caption fits its face. No pictures are found, so the picture
+// buttons show their captions too.
+#include <QAbstractButton>
+#include <QLineEdit>
+#include <QStyleOptionButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include "appscreens.h"
+#include "dualityscreens.h"
+#include "hamiltonscreens.h"
+#include "jotterscreens.h"
+#include "label.h"
+#include "module1.h"
+#include "picturefiles.h"
+#include "programlanguage.h"
+#include "qstringprinter.h"
+#include "questionbank.h"
+#include "random.h"
+#include "screen.h"
+#include "screenregistry.h"
+
+namespace {
+
+bool buttonCaptionFits(const QAbstractButton* button) {
+    QStyleOptionButton option;
+    option.initFrom(button);
+    const QRect face =
+        button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+    const QRect needed = button->fontMetrics().boundingRect(face, Qt::AlignCenter, button->text());
+    return face.contains(needed);
+}
+
+class TranslationFit : public ::testing::TestWithParam<const char*> {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(empty.isValid());
+        PictureFiles::setSearchFolders({empty.path()});
+        const QString language = QString::fromLatin1(GetParam());
+        if (language != QLatin1String("en")) {
+            const QString file = QStringLiteral(QUORVANE_RUN_DIR "/translations/quorvane_") +
+                                 language + QStringLiteral(".qm");
+            ASSERT_TRUE(programlanguage::installFile(file));
+        }
+        Module1::reset();
+        registerAppScreens();
+        registerDualityScreens();
+        registerHamiltonScreens();
+        registerJotterScreens();
+    }
+    void TearDown() override {
+        Random::setSource({});
+        ScreenRegistry::instance().unloadAll();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        programlanguage::uninstall();
+        PictureFiles::setSearchFolders({});
+    }
+
+    Screen* show(const char* name) {
+        return ScreenRegistry::instance().show(QString::fromLatin1(name));
+    }
+    static void click(Screen* screen, const char* control) {
+        QWidget* w = screen->control(QString::fromLatin1(control));
+        ASSERT_NE(w, nullptr) << control;
+        QTest::mouseClick(w, Qt::LeftButton);
+    }
+
+    // Every label and button of the screen, shown or not, as it stands now.
+    static void expectEverythingFits(Screen* screen) {
+        for (const Label* label : screen->findChildren<Label*>()) {
+            EXPECT_TRUE(label->captionFits())
+                << QString(screen->objectName() + QLatin1Char(' ') + label->objectName() +
+                           QStringLiteral("(%1): ").arg(label->index()) + label->caption())
+                       .toStdString();
+        }
+        for (const QAbstractButton* button : screen->findChildren<QAbstractButton*>()) {
+            if (button->text().isEmpty()) continue;
+            EXPECT_TRUE(buttonCaptionFits(button))
+                << QString(screen->objectName() + QLatin1Char(' ') + button->objectName() +
+                           QStringLiteral(": ") + button->text())
+                       .toStdString();
+        }
+    }
+
+    QTemporaryDir empty;
+};
+
+TEST_P(TranslationFit, TitleScreenAndMenu) {
+    expectEverythingFits(show("Titlefrm"));
+    Screen* menu = show("intro0");
+    expectEverythingFits(menu);
+    click(menu, "Command1");  // back to the title screen, which now offers "Cancel"
+    expectEverythingFits(ScreenRegistry::instance().get(QStringLiteral("Titlefrm")));
+}
+
+TEST_P(TranslationFit, DualityWithEveryQuestionAndVerdict) {
+    int draw = 0;
+    Random::setSource([&draw] {
+        return (static_cast<float>(draw++ % QuestionBank::kCount) + 0.5f) / QuestionBank::kCount;
+    });
+    Screen* quiz = show("duality");
+    QSet<QString> asked;
+    for (int i = 0; i < 2 * QuestionBank::kCount; ++i) {
+        asked << quiz->control<Label>(QStringLiteral("Label1"))->caption();
+        expectEverythingFits(quiz);
+        click(quiz, "cmdgo");
+    }
+    EXPECT_EQ(asked.size(), QuestionBank::kCount);
+
+    click(quiz, "Cmdcheckit");  // an empty answer is wrong
+    expectEverythingFits(quiz);
+    auto* box = quiz->control<QLineEdit>(QStringLiteral("Text1"));
+    QTest::keyClicks(box, QString::number(Module1::dualanswer));
+    click(quiz, "Cmdcheckit");
+    expectEverythingFits(quiz);
+    click(quiz, "cmdsoln");
+    expectEverythingFits(quiz);
+}
+
+TEST_P(TranslationFit, HamiltonWithBothVerdicts) {
+    Screen* voyage = show("hamilton");
+    click(voyage, "Cmdcheckit");  // nothing marked: wrong
+    expectEverythingFits(voyage);
+    click(voyage, "cmdsoln");
+    click(voyage, "Cmdcheckit");  // a stored circuit: right
+    expectEverythingFits(voyage);
+}
+
+TEST_P(TranslationFit, JotterInBothLayouts) {
+    Screen* pad = show("notepad");
+    expectEverythingFits(pad);
+    click(pad, "Command3");  // portrait
+    expectEverythingFits(pad);
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, TranslationFit, ::testing::Values("en", "de", "fr", "es"),
+                         [](const auto& info) { return std::string(info.param); });
+
+}  // namespace

@@ -1,0 +1,409 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>ConsolePalette</name>
+    <message>
+        <source>black</source>
+        <translation>Schwarz</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>Blau</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>Grün</translation>
+    </message>
+    <message>
+        <source>cyan</source>
+        <translation>Türkis</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>Rot</translation>
+    </message>
+    <message>
+        <source>magenta</source>
+        <translation>Magenta</translation>
+    </message>
+    <message>
+        <source>brown</source>
+        <translation>Braun</translation>
+    </message>
+    <message>
+        <source>light grey</source>
+        <translation>Hellgrau</translation>
+    </message>
+    <message>
+        <source>dark grey</source>
+        <translation>Dunkelgrau</translation>
+    </message>
+    <message>
+        <source>light blue</source>
+        <translation>Hellblau</translation>
+    </message>
+    <message>
+        <source>light green</source>
+        <translation>Hellgrün</translation>
+    </message>
+    <message>
+        <source>light cyan</source>
+        <translation>Helltürkis</translation>
+    </message>
+    <message>
+        <source>light red</source>
+        <translation>Hellrot</translation>
+    </message>
+    <message>
+        <source>light magenta</source>
+        <translation>Hellmagenta</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>Gelb</translation>
+    </message>
+    <message>
+        <source>white</source>
+        <translation>Weiß</translation>
+    </message>
+</context>
+<context>
+    <name>MediaPanel</name>
+    <message>
+        <source>Play</source>
+        <translation>Abspielen</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Anhalten</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <extracomment>Shows the animation&apos;s previous frame.</extracomment>
+        <translation>Ein Bild zurück</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <extracomment>Shows the animation&apos;s next frame.</extracomment>
+        <translation>Ein Bild vor</translation>
+    </message>
+</context>
+<context>
+    <name>PictureFiles</name>
+    <message>
+        <source>the file is cut off</source>
+        <translation>die Datei ist abgeschnitten</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>nicht gefunden</translation>
+    </message>
+    <message>
+        <source>cannot read picture %1 (%2)</source>
+        <extracomment>A line on the terminal: %1 is the picture&apos;s name, %2 why it could not be read.</extracomment>
+        <translation>kann das Bild %1 nicht lesen (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>QuestionBank</name>
+    <message>
+        <source>How many faces does the polyhedron have that is dual to the tetrahedron?</source>
+        <translation>Wie viele Flächen hat das Polyeder, das zum Tetraeder dual ist?</translation>
+    </message>
+    <message>
+        <source>How many faces does the polyhedron have that is dual to the octahedron?</source>
+        <translation>Wie viele Flächen hat das Polyeder, das zum Oktaeder dual ist?</translation>
+    </message>
+    <message>
+        <source>How many faces does the polyhedron have that is dual to the icosahedron?</source>
+        <translation>Wie viele Flächen hat das Polyeder, das zum Ikosaeder dual ist?</translation>
+    </message>
+    <message>
+        <source>How many faces does the polyhedron have that is dual to the dodecahedron?</source>
+        <translation>Wie viele Flächen hat das Polyeder, das zum Dodekaeder dual ist?</translation>
+    </message>
+    <message>
+        <source>How many faces does the polyhedron have that is dual to the cube?</source>
+        <translation>Wie viele Flächen hat das Polyeder, das zum Würfel dual ist?</translation>
+    </message>
+    <message>
+        <source>How many vertices does the polyhedron have that is dual to the tetrahedron?</source>
+        <translation>Wie viele Ecken hat das Polyeder, das zum Tetraeder dual ist?</translation>
+    </message>
+    <message>
+        <source>How many vertices does the polyhedron have that is dual to the octahedron?</source>
+        <translation>Wie viele Ecken hat das Polyeder, das zum Oktaeder dual ist?</translation>
+    </message>
+    <message>
+        <source>How many vertices does the polyhedron have that is dual to the icosahedron?</source>
+        <translation>Wie viele Ecken hat das Polyeder, das zum Ikosaeder dual ist?</translation>
+    </message>
+    <message>
+        <source>How many vertices does the polyhedron have that is dual to the dodecahedron?</source>
+        <translation>Wie viele Ecken hat das Polyeder, das zum Dodekaeder dual ist?</translation>
+    </message>
+    <message>
+        <source>How many vertices does the polyhedron have that is dual to the cube?</source>
+        <translation>Wie viele Ecken hat das Polyeder, das zum Würfel dual ist?</translation>
+    </message>
+    <message>
+        <source>If a polyhedron has 30 edges, how many edges does its dual have?</source>
+        <translation>Ein Polyeder hat 30 Kanten. Wie viele Kanten hat sein duales Polyeder?</translation>
+    </message>
+</context>
+<context>
+    <name>Titlefrm</name>
+    <message>
+        <source>Quorvane 2</source>
+        <translation>Quorvane 2</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <extracomment>Ends the program.</extracomment>
+        <translation>Beenden</translation>
+    </message>
+</context>
+<context>
+    <name>Verdict</name>
+    <message>
+        <source>Correct, Well Done!</source>
+        <translation>Richtig, sehr gut!</translation>
+    </message>
+    <message>
+        <source>Wrong, Try Again</source>
+        <translation>Falsch, nochmal!</translation>
+    </message>
+</context>
+<context>
+    <name>duality</name>
+    <message>
+        <source>The points at the centres of the faces of a regular polyhedron are the vertices of another regular polyhedron.                   Two polyhedra that are related in this way are described as dual polyhedra.</source>
+        <extracomment>The run of blanks pushes the second sentence onto a line of its own; a line break does the same.</extracomment>
+        <translation>Die Mittelpunkte der Flächen eines regulären Polyeders sind die Ecken eines anderen regulären Polyeders.
+Zwei so verbundene Polyeder heißen duale Polyeder.</translation>
+    </message>
+    <message>
+        <source>The number of edges meeting at a vertex of a regular polygon is equal to the number of edges in each of the faces of its dual. For instance, octahedra have four edges meeting at each vertex and the dual of the octahedron is a cube whose faces are squares.</source>
+        <translation>Die Zahl der Kanten an einer Ecke eines regulären Polyeders ist gleich der Zahl der Kanten jeder Fläche seines dualen Polyeders. Beim Oktaeder treffen sich in jeder Ecke vier Kanten, und sein duales Polyeder ist ein Würfel mit quadratischen Flächen.</translation>
+    </message>
+    <message>
+        <source>Duality</source>
+        <extracomment>The window of the quiz on dual polyhedra.</extracomment>
+        <translation>Dualität</translation>
+    </message>
+    <message>
+        <source>Your answer</source>
+        <extracomment>The box where the pupil types the answer, as a screen reader names it.</extracomment>
+        <translation>Deine Antwort</translation>
+    </message>
+    <message>
+        <source>Correct to two decimal places:</source>
+        <translation>Auf zwei Dezimalstellen genau:</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <extracomment>A label beside the animation that is always shown disabled.</extracomment>
+        <translation>Vollbild</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <extracomment>Button: check the typed answer.</extracomment>
+        <translation>Prüfen</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <extracomment>Button: show the expected answer.</extracomment>
+        <translation>Lösung</translation>
+    </message>
+    <message>
+        <source>Jotter</source>
+        <extracomment>Button: open the Jotter, the scribbling pad.</extracomment>
+        <translation>Notizblock</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <extracomment>Button: the next question.</extracomment>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <extracomment>Button: back to the topic menu.</extracomment>
+        <translation>Beenden</translation>
+    </message>
+</context>
+<context>
+    <name>hamilton</name>
+    <message>
+        <source>Hamilton&apos;s Voyage Around the World</source>
+        <translation>Hamiltons Reise um die Welt</translation>
+    </message>
+    <message>
+        <source>The famous 19th century mathematician William Hamilton invented a game called &apos;A Voyage Around the World&apos;. The game is played on a dodecahedron whose vertices have each been given the name of a city. To win the game a player must start at a city and travel along the edges of the dodecahedron to visit each of the other cities on the dodecahedron once and return to the starting city, without travelling along any edge more than once. Such a route is called a Hamiltonian circuit.</source>
+        <translation>Der berühmte Mathematiker William Hamilton erfand im 19. Jahrhundert ein Spiel namens „Eine Reise um die Welt“. Es wird auf einem Dodekaeder gespielt, dessen Ecken je den Namen einer Stadt tragen. Um zu gewinnen, startet man in einer Stadt, reist entlang der Kanten des Dodekaeders, besucht jede andere Stadt genau einmal und kehrt zur Startstadt zurück, ohne eine Kante zweimal zu benutzen. Einen solchen Weg nennt man Hamiltonkreis.</translation>
+    </message>
+    <message>
+        <source>Find a Hamiltonian circuit on the dodecahedral graph shown here. Click the centre of each edge to change its colour.</source>
+        <translation>Finde einen Hamiltonkreis auf dem Dodekaedergraphen. Klicke auf die Mitte einer Kante, um ihre Farbe zu ändern.</translation>
+    </message>
+    <message>
+        <source>Show Clue</source>
+        <extracomment>Clicking it shows the clue animation.</extracomment>
+        <translation>Tipp zeigen</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <extracomment>Button: back to the topic menu.</extracomment>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <extracomment>Button: check the marked edges.</extracomment>
+        <translation>Prüfen</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <extracomment>Button: show a solution.</extracomment>
+        <translation>Lösung</translation>
+    </message>
+</context>
+<context>
+    <name>intro0</name>
+    <message>
+        <source>Quorvane 2</source>
+        <translation>Quorvane 2</translation>
+    </message>
+    <message>
+        <source>version 4.0.004</source>
+        <translation>Version 4.0.004</translation>
+    </message>
+    <message>
+        <source>Pyramids</source>
+        <translation>Pyramiden</translation>
+    </message>
+    <message>
+        <source>Duality</source>
+        <extracomment>A topic of the menu: the quiz on dual polyhedra.</extracomment>
+        <translation>Dualität</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <extracomment>The menu&apos;s exit button, back to the title screen.</extracomment>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Prisms</source>
+        <translation>Prismen</translation>
+    </message>
+    <message>
+        <source>Anti-prisms</source>
+        <translation>Antiprismen</translation>
+    </message>
+    <message>
+        <source>Regular Polyhedra</source>
+        <translation>Reguläre Polyeder</translation>
+    </message>
+    <message>
+        <source>Semi-regular Polyhedra</source>
+        <translation>Halbreguläre Polyeder</translation>
+    </message>
+    <message>
+        <source>Stellated Polyhedra</source>
+        <translation>Sternpolyeder</translation>
+    </message>
+    <message>
+        <source>Voyage Around the World</source>
+        <extracomment>The topic of Hamilton&apos;s game on the dodecahedron.</extracomment>
+        <translation>Reise um die Welt</translation>
+    </message>
+    <message>
+        <source>The Frustrum of a Pyramid</source>
+        <extracomment>The frustum of a pyramid (a topic; the English spelling is the program&apos;s own).</extracomment>
+        <translation>Pyramidenstumpf</translation>
+    </message>
+    <message>
+        <source>Pythagoras&apos; Theorem</source>
+        <translation>Satz des Pythagoras</translation>
+    </message>
+    <message>
+        <source>Animation Sequence</source>
+        <translation>Animationsfolge</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <extracomment>The title screen&apos;s first button when the menu brings it back: back to the menu.</extracomment>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>notepad</name>
+    <message>
+        <source>Jotter</source>
+        <extracomment>The scribbling pad&apos;s window.</extracomment>
+        <translation>Notizblock</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <extracomment>Closes the Jotter.</extracomment>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <extracomment>Back to the pen after erasing.</extracomment>
+        <translation>Stift</translation>
+    </message>
+    <message>
+        <source>Erase</source>
+        <extracomment>Turns the pen into a wide eraser.</extracomment>
+        <translation>Gummi</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <extracomment>Wipes the whole drawing.</extracomment>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>Flip</source>
+        <comment>to portrait</comment>
+        <extracomment>Turns the wide pad upright (a narrow button).</extracomment>
+        <translation>Hoch</translation>
+    </message>
+    <message>
+        <source>Flip</source>
+        <comment>to landscape</comment>
+        <extracomment>Turns the upright pad wide again.</extracomment>
+        <translation>Quer</translation>
+    </message>
+</context>
+<context>
+    <name>standardlayout</name>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Next question</source>
+        <translation>Nächste Frage</translation>
+    </message>
+    <message>
+        <source>Show the answer</source>
+        <translation>Lösung zeigen</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Prüfen</translation>
+    </message>
+    <message>
+        <source>Jotter</source>
+        <translation>Notizblock</translation>
+    </message>
+    <message>
+        <source>Scramble</source>
+        <translation>Mischen</translation>
+    </message>
+</context>
+</TS>
