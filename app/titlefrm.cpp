@@ -21,6 +21,8 @@ const char* const kSequence = "recip1\\reci00";
 
 Titlefrm::Titlefrm() : Screen(QStringLiteral("Titlefrm")) {
     setWindowTitle(QStringLiteral(" "));
+    // The caption is a blank; a screen reader still has to say which window this is.
+    setAccessibleName(QStringLiteral("Quorvane 2"));
     setBackColour(kGrey);
     setClientSizeTwips(5460, 6570);
 

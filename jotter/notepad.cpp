@@ -1,6 +1,7 @@
 #include "notepad.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QPainter>
 
 #include "commandbutton.h"
@@ -49,6 +50,7 @@ Label* notepad::makeSwatch(Frame* frame, const QString& name, int left, int top)
     auto* swatch = new Label(frame, name, 0);
     swatch->setOpaque(true);
     swatch->setCursor(Qt::PointingHandCursor);
+    swatch->setKeyboardReachable();
     twips::setGeometry(swatch, left, top, kSwatchSize, kSwatchSize);
     return swatch;
 }
@@ -219,6 +221,16 @@ void notepad::command4Click() {
 }
 
 void notepad::exitClick() { screens::unload(objectName()); }
+
+void notepad::keyPressEvent(QKeyEvent* event) {
+    // Escape puts the pad away, as its Exit buttons do.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        exitClick();
+        return;
+    }
+    Screen::keyPressEvent(event);
+}
 
 void notepad::closeEvent(QCloseEvent* event) {
     // Closing from the title bar is the same as Exit: the pad and its drawing go.

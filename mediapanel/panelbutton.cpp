@@ -9,7 +9,7 @@ PanelButton::PanelButton(MediaPanel::Symbol symbol, const QString& name, QWidget
     setObjectName(name);
     setAccessibleName(name);
     setToolTip(name);
-    setFocusPolicy(Qt::ClickFocus);
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void PanelButton::paintEvent(QPaintEvent*) {

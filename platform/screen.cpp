@@ -145,6 +145,10 @@ QImage Screen::loadFrame(const QString& name) {
     return compact;
 }
 
+void Screen::setTabChain(const QList<QWidget*>& chain) {
+    for (qsizetype i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
+}
+
 void Screen::stopTimers() {
     for (QTimer* timer : findChildren<QTimer*>()) timer->stop();
 }

@@ -61,6 +61,9 @@ public:
     // as the screen is loaded.
     QImage loadFrame(const QString& name);
 
+    // Tab visits these controls in this order; the last leads back to the first.
+    static void setTabChain(const QList<QWidget*>& chain);
+
     // Stops every timer the screen owns; the registry calls it on unload.
     void stopTimers();
 
