@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "imagebox.h"
 #include "linecontrol.h"
 #include "picturefiles.h"
 #include "twips.h"
@@ -147,6 +148,14 @@ QImage Screen::loadFrame(const QString& name) {
 
 void Screen::setTabChain(const QList<QWidget*>& chain) {
     for (qsizetype i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
+}
+
+bool Screen::showFrame(ImageBox* box, const QString& name) {
+    auto* screen = qobject_cast<Screen*>(box->window());
+    const QImage frame = screen ? screen->loadFrame(name) : PictureFiles::load(name);
+    if (frame.isNull()) return false;
+    box->setPicture(frame);
+    return true;
 }
 
 void Screen::stopTimers() {

@@ -8,6 +8,8 @@
 #include <memory>
 #include <vector>
 
+class ImageBox;
+
 class LineControl;
 
 // One top-level window of the program with its controls and handlers. A
@@ -63,6 +65,12 @@ public:
 
     // Tab visits these controls in this order; the last leads back to the first.
     static void setTabChain(const QList<QWidget*>& chain);
+
+    // Shows the animation frame `name` in `box`, read through the screen the
+    // box stands on so that screen keeps it (or straight from its file when
+    // the box is on no screen). A frame that cannot be read leaves the last
+    // one on show; returns whether this one is shown.
+    static bool showFrame(ImageBox* box, const QString& name);
 
     // Stops every timer the screen owns; the registry calls it on unload.
     void stopTimers();
