@@ -182,7 +182,8 @@ void hamiltonKey(benchmark::State& state) {
         screen->repaint();
         if (screen->edgestate() != before) ++flips;
     }
-    if ((flips == state.iterations()) == move) state.SkipWithError("a key did not do what it should");
+    if ((flips == state.iterations()) == move)
+        state.SkipWithError("a key did not do what it should");
     unloadScreen(QStringLiteral("hamilton"));
 }
 
