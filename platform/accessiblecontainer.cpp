@@ -7,7 +7,7 @@ AccessibleContainer::AccessibleContainer(QWidget* widget, QAccessible::Role role
 
 QString AccessibleContainer::text(QAccessible::Text t) const {
     if (t != QAccessible::Name) return QAccessibleWidget::text(t);
-    const QString name = widget()->accessibleName();
+    QString name = widget()->accessibleName();
     if (!name.isEmpty()) return name;
     return widget()->isWindow() ? widget()->windowTitle().trimmed() : QString();
 }
