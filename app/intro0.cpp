@@ -1,6 +1,7 @@
 #include "intro0.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QUrl>
 
@@ -34,6 +35,13 @@ QString intro0::publisherAddressText() {
     return text.isEmpty() ? publisherAddress() : text;
 }
 
+void intro0::connectEntry(Label* entry) {
+    connect(entry, &Label::pointerMoved, this, [this, entry] { entryMoved(entry); });
+    connect(entry, &Label::clicked, this, [this, entry] { entryClicked(entry); });
+    // The focused topic alone is highlighted, as if the pointer had just moved onto it.
+    connect(entry, &Label::keyboardFocused, this, &intro0::clearHighlights);
+}
+
 Label* intro0::makeEntry(const QString& name, int left, const QString& caption) {
     auto* entry = new Label(this, name, 0);
     entry->setCaption(caption);
@@ -42,8 +50,8 @@ Label* intro0::makeEntry(const QString& name, int left, const QString& caption) 
     entry->setBackColour(kHighlight);
     entry->setAlignment(Qt::AlignCenter);
     twips::setGeometry(entry, left, 2520, 5115, 495);
-    connect(entry, &Label::pointerMoved, this, [this, entry] { entryMoved(entry); });
-    connect(entry, &Label::clicked, this, [this, entry] { entryClicked(entry); });
+    entry->setKeyboardReachable(Label::FocusLook::Highlight);
+    connectEntry(entry);
     return entry;
 }
 
@@ -83,6 +91,7 @@ intro0::intro0() : Screen(QStringLiteral("intro0")) {
     m_label6->setCursor(Qt::PointingHandCursor);
     m_label6->setToolTip(publisherAddress());
     twips::setGeometry(m_label6, 4320, 8040, 3315, 375);
+    m_label6->setKeyboardReachable();
     connect(m_label6, &Label::clicked, this, &intro0::label6Click);
 
     //: The menu's exit button, back to the title screen.
@@ -112,10 +121,7 @@ void intro0::onLoad() {
         Label* right = m_label5.load(i);
         twips::setLeft(right, twips::left(m_label5(0)));
         twips::setTop(right, twips::top(m_label5(0)) + kEntryPitch * i);
-        for (Label* entry : {left, right}) {
-            connect(entry, &Label::pointerMoved, this, [this, entry] { entryMoved(entry); });
-            connect(entry, &Label::clicked, this, [this, entry] { entryClicked(entry); });
-        }
+        for (Label* entry : {left, right}) connectEntry(entry);
     }
     m_label2(1)->setCaption(tr("Prisms"));
     m_label2(2)->setCaption(tr("Anti-prisms"));
@@ -137,6 +143,35 @@ void intro0::onLoad() {
     for (int i = 0; i <= 4; ++i) m_label2(i)->setEnabled(false);
     for (int i = 3; i <= 5; ++i) m_label5(i)->setEnabled(false);
     m_label5(1)->setEnabled(false);
+
+    // Down the left column, then the right, then the address and the exit.
+    QList<QWidget*> chain;
+    for (int i = 0; i <= 5; ++i) chain << m_label2(i);
+    for (int i = 0; i <= 5; ++i) chain << m_label5(i);
+    chain << m_label6 << m_command1;
+    setTabChain(chain);
+    // The menu itself holds the focus until a key moves it, so no topic is
+    // highlighted before the pupil asks for one.
+    setFocus(Qt::ActiveWindowFocusReason);
+}
+
+void intro0::keyPressEvent(QKeyEvent* event) {
+    // The arrows walk the same round as Tab: the two live topics, the web
+    // address and the exit. Disabled and hidden topics take no focus.
+    switch (event->key()) {
+        case Qt::Key_Down:
+        case Qt::Key_Right:
+            focusNextPrevChild(true);
+            break;
+        case Qt::Key_Up:
+        case Qt::Key_Left:
+            focusNextPrevChild(false);
+            break;
+        default:
+            Screen::keyPressEvent(event);
+            return;
+    }
+    event->accept();
 }
 
 void intro0::clearHighlights() {

@@ -29,6 +29,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void clearHighlights();
@@ -36,6 +37,7 @@ private:
     void entryClicked(Label* entry);
     void label6Click();
     void command1Click();
+    void connectEntry(Label* entry);
     Label* makeEntry(const QString& name, int left, const QString& caption);
     void handOver(const QString& screen);
 

@@ -164,6 +164,29 @@ void hamiltonPress(benchmark::State& state) {
     unloadScreen(QStringLiteral("hamilton"));
 }
 
+// The keyboard's answers to the same: Space on the focused edge toggles it as
+// a press at its midpoint does, and an arrow moves the focus (and its mark)
+// to the nearest edge that way. Each key goes through Qt to the focused
+// edge and the window is painted again, as for the press.
+// state.range(0): 0 toggles, 1 moves.
+void hamiltonKey(benchmark::State& state) {
+    auto* screen = shownScreen<hamilton>(QStringLiteral("hamilton"));
+    const bool move = state.range(0) != 0;
+    const Qt::Key keys[] = {Qt::Key_Up, Qt::Key_Right, Qt::Key_Down, Qt::Key_Left};
+    int flips = 0;
+    std::size_t n = 0;
+    for (auto _ : state) {
+        QWidget* focused = QApplication::focusWidget();
+        const auto before = screen->edgestate();
+        QTest::keyClick(focused, move ? keys[n++ % 4] : Qt::Key_Space);
+        screen->repaint();
+        if (screen->edgestate() != before) ++flips;
+    }
+    if ((flips == state.iterations()) == move)
+        state.SkipWithError("a key did not do what it should");
+    unloadScreen(QStringLiteral("hamilton"));
+}
+
 // The rule alone, without Qt delivering the press or painting: the thirty
 // edges tested and the one hit recoloured and restacked.
 void hamiltonSurfacePress(benchmark::State& state) {
@@ -279,6 +302,11 @@ void registerBenchmarks() {
         ->Arg(1)
         ->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("hamilton/pressAndRepaint", hamiltonPress)
+        ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("hamilton/keyAndRepaint", hamiltonKey)
+        ->ArgName("move")
+        ->Arg(0)
+        ->Arg(1)
         ->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("hamilton/surfacePress", hamiltonSurfacePress)
         ->Unit(benchmark::kMicrosecond);

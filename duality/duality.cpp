@@ -149,6 +149,20 @@ void duality::setFullScreenPointer() {
 
 void duality::onLoad() {
     standardlayout(*this);
+    // Reachable by Tab here, though the standard layout takes the buttons out
+    // of the tab order: a pupil on the keyboard needs every one of them.
+    QList<QWidget*> chain{m_text1};
+    for (const char* name : {"Cmdcheckit", "cmdsoln", "cmdjotter", "cmdgo"}) {
+        auto* button = control<PictureButton>(QString::fromLatin1(name));
+        button->setTabStop(true);
+        chain << button;
+    }
+    chain << m_mmcontrol1->playButton() << m_mmcontrol1->pauseButton() << m_mmcontrol1->backButton()
+          << m_mmcontrol1->stepButton();
+    auto* exit = control<PictureButton>(QStringLiteral("cmdexit"));
+    exit->setTabStop(true);
+    chain << exit;
+    setTabChain(chain);
     setFullScreenPointer();
     Module1::framenum = 0;
     calculate();
@@ -193,6 +207,8 @@ void duality::cmdcheckitClick() {
         m_text1->clear();
     }
     m_label4->show();
+    // Back to the answer box, so the pupil can type again at once.
+    m_text1->setFocus(Qt::OtherFocusReason);
 }
 
 void duality::cmdsolnClick() {

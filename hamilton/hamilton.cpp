@@ -1,11 +1,15 @@
 #include "hamilton.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QPainter>
 #include <QTimer>
 
+#include "accessibleedge.h"
 #include "circuitcheck.h"
 #include "clueframes.h"
+#include "edgehandle.h"
 #include "edgepicker.h"
 #include "imagebox.h"
 #include "label.h"
@@ -28,6 +32,10 @@ const QString kTahoma = QStringLiteral("Tahoma");
 constexpr int kLineWidth = 3;
 constexpr int kMarkedState = 1;
 constexpr int kUnmarkedState = 0;
+// The focus mark: a pale band around the focused edge, drawn beneath every
+// line so that no red or yellow is ever covered.
+const QColor kFocusMark(255, 255, 255, 200);
+constexpr int kFocusMarkWidth = 13;
 
 Label* makeText(QWidget* parent, const QString& name, const QString& caption, int left, int top,
                 int width, int height) {
@@ -68,6 +76,7 @@ hamilton::hamilton() : Screen(QStringLiteral("hamilton")) {
     m_label2->setAlignment(Qt::AlignCenter);
     m_label2->setFontPoints(kTahoma, 18, true);
     m_label2->setCursor(Qt::PointingHandCursor);
+    m_label2->setKeyboardReachable();
     twips::setGeometry(m_label2, 7800, 1440, 2955, 495);
 
     m_label4 = new Label(this, QStringLiteral("Label4"));
@@ -115,6 +124,7 @@ hamilton::hamilton() : Screen(QStringLiteral("hamilton")) {
     connect(m_cmdcheckit, &QAbstractButton::clicked, this, &hamilton::cmdcheckitClick);
     connect(m_cmdsoln, &QAbstractButton::clicked, this, &hamilton::cmdsolnClick);
     connect(m_label2, &Label::clicked, this, &hamilton::label2Click);
+    QAccessible::installFactory(&AccessibleEdge::factory);
     // Any button and any shift keys mark alike.
     connect(this, &Screen::surfacePressed, this,
             [this](Qt::MouseButton, Qt::KeyboardModifiers, QPointF at) { surfacePress(at); });
@@ -130,6 +140,83 @@ void hamilton::onLoad() {
     m_timer1->start();
     for (int k = 1; k < DodecahedralGraph::kEdges; ++k) m_line1.load(k);
     drawlines();
+    makeEdgeHandles();
+    // Reachable by Tab here, though the standard layout takes the buttons out
+    // of the tab order: without them a pupil on the keyboard could never check.
+    for (PictureButton* button : {m_cmdcheckit, m_cmdsoln, m_cmdexit}) button->setTabStop(true);
+    chainTabOrder();
+    // The graph holds the focus from the start; its mark waits for the keyboard.
+    m_handles[0]->setFocus(Qt::ActiveWindowFocusReason);
+}
+
+void hamilton::makeEdgeHandles() {
+    for (int k = 0; k < DodecahedralGraph::kEdges; ++k) {
+        const auto edge = DodecahedralGraph::edge(k);
+        auto* handle = new EdgeHandle(
+            this, k, QStringLiteral("Road from %1 to %2").arg(edge.from).arg(edge.to));
+        // Over the edge's pick zone, beneath every other control.
+        const float half = EdgePicker::kPickTolerance;
+        twips::setGeometry(handle, qRound(m_midx[k] - half), qRound(m_midy[k] - half),
+                           qRound(2 * half), qRound(2 * half));
+        handle->lower();
+        handle->show();
+        connect(handle, &EdgeHandle::toggleRequested, this, &hamilton::edgeKeyToggle);
+        connect(handle, &EdgeHandle::moveRequested, this, &hamilton::edgeKeyMove);
+        connect(handle, &EdgeHandle::focusChanged, this, [this](bool byKeyboard) {
+            if (byKeyboard) m_keyboardUsed = true;
+            update();
+        });
+        m_handles[k] = handle;
+    }
+    m_handles[0]->setFocusPolicy(Qt::TabFocus);
+}
+
+void hamilton::chainTabOrder() {
+    // The graph, then the clue, the check, the answer, the panel, and the way out.
+    QList<QWidget*> chain(m_handles.begin(), m_handles.end());
+    chain << m_label2 << m_cmdcheckit << m_cmdsoln;
+    for (QAbstractButton* b : {m_mmcontrol1->playButton(), m_mmcontrol1->pauseButton(),
+                               m_mmcontrol1->backButton(), m_mmcontrol1->stepButton()})
+        chain << b;
+    chain << m_cmdexit;
+    setTabChain(chain);
+}
+
+bool hamilton::showsFocusMark() const {
+    if (!m_keyboardUsed) return false;
+    for (const EdgeHandle* handle : m_handles) {
+        if (handle && handle->hasFocus()) return true;
+    }
+    return false;
+}
+
+void hamilton::paintSurface(QPainter& painter) {
+    if (!showsFocusMark()) return;
+    for (const EdgeHandle* handle : m_handles) {
+        if (!handle->hasFocus()) continue;
+        painter.save();
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(kFocusMark, kFocusMarkWidth, Qt::SolidLine, Qt::RoundCap));
+        painter.drawLine(m_line1(handle->edge())->pixelLine());
+        painter.restore();
+    }
+}
+
+void hamilton::edgeKeyToggle(int k) {
+    m_keyboardUsed = true;
+    surfacePress(QPointF(m_midx[k], m_midy[k]));
+}
+
+void hamilton::edgeKeyMove(int k, EdgeNavigator::Direction direction) {
+    m_keyboardUsed = true;
+    const int to = EdgeNavigator::next(m_midx, m_midy, k, direction);
+    if (to != k) {
+        // Only the edge last visited is a Tab stop, so Tab leaves the graph at once.
+        m_handles[to]->setFocusPolicy(Qt::TabFocus);
+        m_handles[k]->setFocusPolicy(Qt::NoFocus);
+        m_handles[to]->setFocus(Qt::TabFocusReason);
+    }
+    update();
 }
 
 void hamilton::drawlines() {
@@ -150,6 +237,7 @@ void hamilton::drawlines() {
     for (int k = 0; k < DodecahedralGraph::kEdges; ++k) {
         const LineControl* line = m_line1(k);
         m_edgestate[k] = kUnmarkedState;
+        if (m_handles[k]) m_handles[k]->setMarked(false);
         m_midx[k] = DodecahedralGraph::midpoint(line->x1(), line->x2());
         m_midy[k] = DodecahedralGraph::midpoint(line->y1(), line->y2());
     }
@@ -159,12 +247,14 @@ void hamilton::mark(int k) {
     m_edgestate[k] = kMarkedState;
     m_line1(k)->setColour(kMarked);
     m_line1(k)->toFront();
+    if (m_handles[k]) m_handles[k]->setMarked(true);
 }
 
 void hamilton::unmark(int k) {
     m_edgestate[k] = kUnmarkedState;
     m_line1(k)->setColour(kUnmarked);
     m_line1(k)->toBack();
+    if (m_handles[k]) m_handles[k]->setMarked(false);
 }
 
 void hamilton::surfacePress(QPointF at) {
@@ -208,6 +298,8 @@ void hamilton::cmdsolnClick() {
             line->setColour(kMarked);
             line->toFront();
         }
+        // Each edge whose mark changes is announced: the screen reader hears the circuit.
+        if (m_handles[k]) m_handles[k]->setMarked(m_edgestate[k] == kMarkedState);
     }
 }
 

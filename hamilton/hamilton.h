@@ -4,9 +4,11 @@
 
 #include "controlarray.h"
 #include "dodecahedralgraph.h"
+#include "edgenavigator.h"
 #include "linecontrol.h"
 #include "screen.h"
 
+class EdgeHandle;
 class ImageBox;
 class Label;
 class MediaPanel;
@@ -36,6 +38,10 @@ public:
     const std::array<float, DodecahedralGraph::kEdges>& midy() const { return m_midy; }
 
     LineControl* Line1(int k) const { return m_line1(k); }
+    // The keyboard's and the screen reader's hold on edge k.
+    EdgeHandle* edgeHandle(int k) const { return m_handles.at(k); }
+    // Whether the focus mark is drawn around the focused edge.
+    bool showsFocusMark() const;
     Label* Label4() const { return m_label4; }
     QTimer* Timer1() const { return m_timer1; }
     QTimer* Timer2() const { return m_timer2; }
@@ -48,14 +54,21 @@ public:
     void timer1Tick();
     void timer2Tick();
     void cmdexitClick();
+    // Space or Enter on an edge: the same as a press at its midpoint.
+    void edgeKeyToggle(int k);
+    // An arrow key on an edge: the focus goes to the nearest edge that way.
+    void edgeKeyMove(int k, EdgeNavigator::Direction direction);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void paintSurface(QPainter& painter) override;
 
 private:
     void mark(int k);
     void unmark(int k);
     void showFrame(int n);
+    void makeEdgeHandles();
+    void chainTabOrder();
 
     Label* m_label1;
     Label* m_label2;
@@ -69,6 +82,8 @@ private:
     QTimer* m_timer1;
     QTimer* m_timer2;
     ControlArray<LineControl> m_line1;
+    std::array<EdgeHandle*, DodecahedralGraph::kEdges> m_handles{};
+    bool m_keyboardUsed = false;
 
     std::array<double, DodecahedralGraph::kVertices> m_vertx{};
     std::array<double, DodecahedralGraph::kVertices> m_verty{};

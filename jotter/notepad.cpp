@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QPainter>
 
 #include "commandbutton.h"
@@ -50,6 +51,7 @@ Label* notepad::makeSwatch(Frame* frame, const QString& name, int left, int top)
     auto* swatch = new Label(frame, name, 0);
     swatch->setOpaque(true);
     swatch->setCursor(Qt::PointingHandCursor);
+    swatch->setKeyboardReachable();
     twips::setGeometry(swatch, left, top, kSwatchSize, kSwatchSize);
     return swatch;
 }
@@ -229,6 +231,16 @@ void notepad::command4Click() {
 }
 
 void notepad::exitClick() { screens::unload(objectName()); }
+
+void notepad::keyPressEvent(QKeyEvent* event) {
+    // Escape puts the pad away, as its Exit buttons do.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        exitClick();
+        return;
+    }
+    Screen::keyPressEvent(event);
+}
 
 void notepad::closeEvent(QCloseEvent* event) {
     // Closing from the title bar is the same as Exit: the pad and its drawing go.

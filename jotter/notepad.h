@@ -48,6 +48,7 @@ protected:
     void paintSurface(QPainter& painter) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     CommandButton* makeButton(Frame* frame, const QString& name, const QString& caption, int left,

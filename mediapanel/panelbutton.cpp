@@ -10,7 +10,7 @@ PanelButton::PanelButton(MediaPanel::Symbol symbol, const QString& name, const Q
     setObjectName(name);
     setAccessibleName(caption);
     setToolTip(caption);
-    setFocusPolicy(Qt::ClickFocus);
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void PanelButton::paintEvent(QPaintEvent*) {

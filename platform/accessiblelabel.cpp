@@ -1,5 +1,8 @@
 #include "accessiblelabel.h"
 
+#include <QPointer>
+#include <QTimer>
+
 #include "label.h"
 
 AccessibleLabel::AccessibleLabel(Label* label) : QAccessibleWidget(label) {}
@@ -26,6 +29,25 @@ QAccessible::State AccessibleLabel::state() const {
     QAccessible::State s = QAccessibleWidget::state();
     if (role() == QAccessible::Button && widget()->isEnabled()) s.focusable = true;
     return s;
+}
+
+QStringList AccessibleLabel::actionNames() const {
+    QStringList names = QAccessibleWidget::actionNames();
+    if (role() == QAccessible::Button && widget()->isEnabled()) names.prepend(pressAction());
+    return names;
+}
+
+void AccessibleLabel::doAction(const QString& actionName) {
+    if (actionName != pressAction()) {
+        QAccessibleWidget::doAction(actionName);
+        return;
+    }
+    // After the reply has gone: a click may hand over to another screen and
+    // unload this one, label and all.
+    QPointer<Label> label = static_cast<Label*>(widget());
+    QTimer::singleShot(0, label, [label] {
+        if (label) label->click();
+    });
 }
 
 QAccessibleInterface* AccessibleLabel::factory(const QString& className, QObject* object) {

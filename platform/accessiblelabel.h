@@ -8,7 +8,7 @@ class Label;
 
 // How assistive technology sees a Label: its caption as its name, as plain
 // text, or as a button when pressing it does something (a menu topic,
-// "Show Clue", a colour swatch), with its enabled state.
+// "Show Clue", a colour swatch), with its enabled state and a press action.
 class AccessibleLabel : public QAccessibleWidget {
 public:
     explicit AccessibleLabel(Label* label);
@@ -16,6 +16,8 @@ public:
     QString text(QAccessible::Text t) const override;
     QAccessible::Role role() const override;
     QAccessible::State state() const override;
+    QStringList actionNames() const override;
+    void doAction(const QString& actionName) override;
 
     // The factory Qt asks for the interface of each object.
     static QAccessibleInterface* factory(const QString& className, QObject* object);

@@ -7,6 +7,7 @@
 #include <QPixmapCache>
 #include <QStyleFactory>
 
+#include "accessiblecontainer.h"
 #include "accessiblelabel.h"
 #include "picturefiles.h"
 #include "screenregistry.h"
@@ -24,6 +25,7 @@ std::function<void()>& endHandler() {
 void initialise(QApplication& app) {
     if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) app.setStyle(fusion);
     QAccessible::installFactory(&AccessibleLabel::factory);
+    QAccessible::installFactory(&AccessibleContainer::factory);
     // The style keeps pictures of buttons per palette, and every coloured
     // button brings a palette of its own; a small cache keeps a morning of
     // opening and closing screens from growing the program.

@@ -1,6 +1,7 @@
 #include "commandbutton.h"
 
 #include "fonts.h"
+#include "keys.h"
 #include "twips.h"
 
 CommandButton::CommandButton(QWidget* parent, const QString& name, const QString& caption)
@@ -19,4 +20,8 @@ void CommandButton::setFaceColour(const QColor& colour) {
 
 void CommandButton::setFontPoints(const QString& family, double points, bool bold) {
     setFont(fonts::fromPoints(family, points, bold));
+}
+
+void CommandButton::keyPressEvent(QKeyEvent* event) {
+    if (!keys::clickOnEnter(this, event)) QPushButton::keyPressEvent(event);
 }

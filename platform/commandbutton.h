@@ -2,7 +2,8 @@
 
 #include <QPushButton>
 
-// A push button with a caption, optionally with a coloured face.
+// A push button with a caption, optionally with a coloured face. Space or
+// Enter presses it when it has the focus; no other button takes Enter.
 class CommandButton : public QPushButton {
     Q_OBJECT
 
@@ -13,4 +14,7 @@ public:
     void setFaceColour(const QColor& colour);
     QColor faceColour() const { return palette().color(QPalette::Button); }
     void setFontPoints(const QString& family, double points, bool bold = false);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 };

@@ -1,11 +1,13 @@
 #include "label.h"
 
+#include <QFocusEvent>
 #include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
 
 #include "accessiblelabel.h"
 #include "fonts.h"
+#include "keys.h"
 #include "twips.h"
 
 Label::Label(QWidget* parent, const QString& name, int index) : QWidget(parent) {
@@ -68,6 +70,8 @@ Label* Label::copyAs(int newIndex) const {
     copy->m_wrap = m_wrap;
     copy->m_alignment = m_alignment;
     copy->setEnabled(isEnabled());
+    copy->m_focusLook = m_focusLook;
+    copy->setFocusPolicy(focusPolicy());
     copy->setCursor(cursor());
     twips::setGeometry(copy, twips::left(this), twips::top(this), twips::width(this),
                        twips::height(this));
@@ -78,6 +82,48 @@ Label* Label::copyAs(int newIndex) const {
 bool Label::isClickable() const {
     static const QMetaMethod clickedSignal = QMetaMethod::fromSignal(&Label::clicked);
     return isSignalConnected(clickedSignal);
+}
+
+void Label::setKeyboardReachable(FocusLook look) {
+    m_focusLook = look;
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void Label::click() {
+    if (isEnabled() && isVisible()) Q_EMIT clicked();
+}
+
+void Label::keyPressEvent(QKeyEvent* event) {
+    if (keys::isPress(event)) {
+        if (!event->isAutoRepeat()) click();
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void Label::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    // The window getting the focus back, or a press, says nothing of the keyboard.
+    const Qt::FocusReason reason = event->reason();
+    if (reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason &&
+        reason != Qt::ShortcutFocusReason)
+        return;
+    m_keyboardFocus = true;
+    Q_EMIT keyboardFocused();
+    if (m_focusLook == FocusLook::Highlight) setOpaque(true);
+    update();
+}
+
+void Label::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    // The window losing the focus keeps the mark for when it comes back.
+    if (event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason)
+        return;
+    if (!m_keyboardFocus) return;
+    m_keyboardFocus = false;
+    if (m_focusLook == FocusLook::Highlight) setOpaque(false);
+    update();
 }
 
 int Label::textFlags() const {
@@ -105,6 +151,13 @@ void Label::paintEvent(QPaintEvent*) {
         painter.drawText(rect().translated(1, 1), textFlags(), m_caption);
         painter.setPen(QColor(128, 128, 128));
         painter.drawText(rect(), textFlags(), m_caption);
+    }
+    if (m_keyboardFocus && m_focusLook == FocusLook::Frame && hasFocus()) {
+        // Black and white together, so the frame shows on any colour, swatches included.
+        painter.setPen(QPen(Qt::black, 1));
+        painter.drawRect(rect().adjusted(1, 1, -2, -2));
+        painter.setPen(QPen(Qt::white, 1, Qt::DotLine));
+        painter.drawRect(rect().adjusted(1, 1, -2, -2));
     }
 }
 

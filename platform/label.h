@@ -39,9 +39,22 @@ public:
     // Whether the whole caption fits the label's box in its font.
     bool captionFits() const;
 
+    // How a label that Tab reaches shows that it has the focus: a dotted
+    // frame, or its highlight (the opaque background the pointer gives a topic).
+    enum class FocusLook { Frame, Highlight };
+    // Lets Tab reach the label; Space or Enter then clicks it. The focus is
+    // shown only when it came from the keyboard.
+    void setKeyboardReachable(FocusLook look = FocusLook::Frame);
+    bool showsKeyboardFocus() const { return m_keyboardFocus; }
+
+    // What a press and release on it does, for the keyboard and assistive technology.
+    void click();
+
 Q_SIGNALS:
     void clicked();
     void pointerMoved(Qt::MouseButtons buttons, QPointF twips);
+    // The keyboard brought the focus here.
+    void keyboardFocused();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -49,6 +62,9 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     int textFlags() const;
@@ -59,5 +75,7 @@ private:
     bool m_opaque = false;
     bool m_wrap = false;
     bool m_pressed = false;
+    bool m_keyboardFocus = false;
+    FocusLook m_focusLook = FocusLook::Frame;
     Qt::Alignment m_alignment = Qt::AlignLeft | Qt::AlignTop;
 };

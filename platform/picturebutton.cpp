@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QStyleOptionButton>
 
+#include "keys.h"
+
 PictureButton::PictureButton(QWidget* parent, const QString& name, const QString& caption)
     : QAbstractButton(parent) {
     setObjectName(name);
@@ -50,4 +52,8 @@ void PictureButton::paintEvent(QPaintEvent*) {
 void PictureButton::mouseMoveEvent(QMouseEvent* event) {
     QAbstractButton::mouseMoveEvent(event);
     event->accept();
+}
+
+void PictureButton::keyPressEvent(QKeyEvent* event) {
+    if (!keys::clickOnEnter(this, event)) QAbstractButton::keyPressEvent(event);
 }

@@ -5,7 +5,7 @@
 
 // A push button whose face is a picture. Until it has a picture (or when its
 // picture file could not be read) it shows its caption instead, so a pupil can
-// still tell what it does.
+// still tell what it does. Space or Enter presses it when it has the focus.
 class PictureButton : public QAbstractButton {
     Q_OBJECT
 
@@ -23,6 +23,7 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QImage m_picture;

@@ -146,6 +146,10 @@ QImage Screen::loadFrame(const QString& name) {
     return compact;
 }
 
+void Screen::setTabChain(const QList<QWidget*>& chain) {
+    for (qsizetype i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
+}
+
 bool Screen::showFrame(ImageBox* box, const QString& name) {
     auto* screen = qobject_cast<Screen*>(box->window());
     const QImage frame = screen ? screen->loadFrame(name) : PictureFiles::load(name);

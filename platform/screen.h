@@ -63,6 +63,9 @@ public:
     // as the screen is loaded.
     QImage loadFrame(const QString& name);
 
+    // Tab visits these controls in this order; the last leads back to the first.
+    static void setTabChain(const QList<QWidget*>& chain);
+
     // Shows the animation frame `name` in `box`, read through the screen the
     // box stands on so that screen keeps it (or straight from its file when
     // the box is on no screen). A frame that cannot be read leaves the last

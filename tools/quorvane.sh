@@ -10,6 +10,7 @@ jobs=$(nproc 2>/dev/null || echo 2)
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev pkg-config qt6-base-dev libgl-dev libgif-dev libimagequant-dev
           qt6-tools-dev qt6-l10n-tools qt6-translations-l10n xdotool
           libgtest-dev libgmock-dev libbenchmark-dev libxcb1-dev xvfb xauth x11-utils
+          dbus dbus-bin dbus-daemon at-spi2-core python3 python3-pyatspi xdotool
           fonts-liberation fonts-wine fonts-dejavu-core
           dpkg-dev file desktop-file-utils appstream clang-format clang-tidy cppcheck)
 

@@ -13,6 +13,7 @@
 #include "appscreens.h"
 #include "duality.h"
 #include "dualityscreens.h"
+#include "edgehandle.h"
 #include "hamilton.h"
 #include "hamiltonscreens.h"
 #include "jotterscreens.h"
@@ -30,6 +31,16 @@ QString nameOf(QObject* o) {
     return QAccessible::queryAccessibleInterface(o)->text(QAccessible::Name);
 }
 QAccessible::Role roleOf(QObject* o) { return QAccessible::queryAccessibleInterface(o)->role(); }
+
+// The names of everything a screen reader finds in the window, depth first.
+QStringList namesInTree(QAccessibleInterface* node) {
+    QStringList names;
+    for (int i = 0; i < node->childCount(); ++i) {
+        QAccessibleInterface* child = node->child(i);
+        names << child->text(QAccessible::Name) << namesInTree(child);
+    }
+    return names;
+}
 
 class AccessibilityTest : public ::testing::Test {
 protected:
@@ -141,6 +152,87 @@ TEST_F(AccessibilityTest, EveryVerdictAndResultIsAnnounced) {
     expectEveryReachableControlNamed(voyage);
     EXPECT_EQ(roleOf(voyage->control(QStringLiteral("Label2"))), QAccessible::Button)
         << "Show Clue";
+}
+
+TEST_F(AccessibilityTest, HiddenControlsStayOutOfTheTreeAndEveryWindowIsNamed) {
+    const struct {
+        const char* screen;
+        const char* name;
+    } windows[] = {{"Titlefrm", "Quorvane 2"},
+                   {"intro0", "Quorvane 2"},
+                   {"duality", "Duality"},
+                   {"hamilton", "Hamilton's Voyage Around the World"},
+                   {"notepad", "Jotter"}};
+    for (const auto& w : windows) {
+        QAccessibleInterface* window = QAccessible::queryAccessibleInterface(show(w.screen));
+        EXPECT_EQ(window->role(), QAccessible::Window) << w.screen;
+        EXPECT_EQ(window->text(QAccessible::Name), QString::fromLatin1(w.name));
+    }
+    QAccessibleInterface* menu = QAccessible::queryAccessibleInterface(
+        ScreenRegistry::instance().find(QStringLiteral("intro0")));
+    EXPECT_EQ(namesInTree(menu).count(QStringLiteral("Pyramids")), 1)
+        << "the hidden spare entry is not a second Pyramids";
+    QAccessibleInterface* pad = QAccessible::queryAccessibleInterface(
+        ScreenRegistry::instance().find(QStringLiteral("notepad")));
+    EXPECT_EQ(namesInTree(pad).count(QStringLiteral("Flip")), 1) << "only the frame on show";
+
+    auto* voyage =
+        static_cast<hamilton*>(ScreenRegistry::instance().find(QStringLiteral("hamilton")));
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(voyage);
+    EXPECT_FALSE(namesInTree(window).contains(QStringLiteral("Wrong, Try Again")));
+    voyage->cmdcheckitClick();
+    EXPECT_TRUE(namesInTree(window).contains(QStringLiteral("Wrong, Try Again")))
+        << "the verdict appears while it shows";
+    for (int i = 0; i < window->childCount(); ++i)
+        EXPECT_EQ(window->indexOfChild(window->child(i)), i);
+}
+
+TEST_F(AccessibilityTest, EdgesAreCheckBoxesNamedByTheirRoadsThatToggleLikeAPress) {
+    auto* voyage = static_cast<hamilton*>(show("hamilton"));
+    const struct {
+        int edge;
+        const char* name;
+    } roads[] = {{0, "Road from 0 to 1"},    {3, "Road from 3 to 4"},   {14, "Road from 14 to 5"},
+                 {19, "Road from 19 to 15"}, {20, "Road from 0 to 14"}, {29, "Road from 19 to 13"}};
+    for (const auto& r : roads) {
+        EXPECT_EQ(nameOf(voyage->edgeHandle(r.edge)), QString::fromLatin1(r.name));
+        EXPECT_EQ(roleOf(voyage->edgeHandle(r.edge)), QAccessible::CheckBox);
+    }
+    QAccessibleInterface* road = QAccessible::queryAccessibleInterface(voyage->edgeHandle(23));
+    EXPECT_FALSE(road->state().checked);
+    voyage->surfacePress(QPointF(5100, 4125));  // a press on edge 23's midpoint
+    EXPECT_TRUE(road->state().checked) << "a press by mouse shows in the state too";
+    QAccessibleActionInterface* actions = road->actionInterface();
+    ASSERT_NE(actions, nullptr);
+    ASSERT_TRUE(actions->actionNames().contains(QAccessibleActionInterface::toggleAction()));
+    actions->doAction(QAccessibleActionInterface::toggleAction());
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(road->state().checked);
+    EXPECT_EQ(voyage->edgestate()[23], 0);
+    EXPECT_EQ(voyage->lineStack().front()->index(), 23) << "unmarked, it goes to the back";
+
+    voyage->cmdsolnClick();
+    int checkedRoads = 0;
+    for (int k = 0; k < 30; ++k)
+        checkedRoads +=
+            QAccessible::queryAccessibleInterface(voyage->edgeHandle(k))->state().checked;
+    EXPECT_EQ(checkedRoads, 20) << "the shown answer marks twenty roads";
+}
+
+TEST_F(AccessibilityTest, ClickableLabelsOfferAPressThatClicks) {
+    Screen* menu = show("intro0");
+    QAccessibleInterface* voyage =
+        QAccessible::queryAccessibleInterface(menu->control(QStringLiteral("Label5"), 2));
+    QAccessibleInterface* prisms =
+        QAccessible::queryAccessibleInterface(menu->control(QStringLiteral("Label2"), 1));
+    EXPECT_FALSE(prisms->actionInterface()->actionNames().contains(
+        QAccessibleActionInterface::pressAction()))
+        << "a disabled topic offers nothing";
+    voyage->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_NE(ScreenRegistry::instance().find(QStringLiteral("hamilton")), nullptr);
+    EXPECT_EQ(ScreenRegistry::instance().find(QStringLiteral("intro0")), nullptr);
 }
 
 }  // namespace
