@@ -4,17 +4,11 @@
 set -u
 program=$1
 work=$(mktemp -d)
+app= xvfb=
 trap 'kill $app $xvfb 2>/dev/null; wait 2>/dev/null; rm -rf "$work"' EXIT
 
-command -v Xvfb > /dev/null || { echo "Xvfb is not installed"; exit 1; }
-exec 3> "$work/display"
-Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp > "$work/xvfb.log" 2>&1 &
-xvfb=$!
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$work/display")"
-export XDG_RUNTIME_DIR="$work/runtime"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-unset QT_QPA_PLATFORM
+. "$(dirname "${BASH_SOURCE[0]}")/privatexvfb.sh"
+private_xvfb "$work" 800x600 || exit 1
 
 cd "$work"  # no pictures here: they must be found beside the program
 "$program" > "$work/out.log" 2>&1 &
