@@ -9,7 +9,7 @@ cd "$root"
 
 mapfile -t all < <(git ls-files '*.cpp' '*.h')
 mapfile -t program < <(git ls-files '*.cpp' | grep -v -E '^(tests|bench)/')
-dirs=(platform app mediapanel duality duality/core hamilton jotter jotter/core
+dirs=(module1 platform app mediapanel duality duality/core hamilton hamilton/core jotter jotter/core program
       artwork artwork/geometry artwork/render artwork/gifwriter artwork/pictures)
 
 echo "clang-format: ${#all[@]} files"
@@ -18,7 +18,7 @@ clang-format --dry-run --Werror "${all[@]}"
 echo "cppcheck"
 cppcheck --quiet --enable=warning,performance,portability --library=qt --inline-suppr \
     --error-exitcode=1 --suppress=missingIncludeSystem --std=c++20 \
-    "${dirs[@]/#/-I}" platform app mediapanel duality hamilton jotter artwork
+    "${dirs[@]/#/-I}" module1 platform app mediapanel duality hamilton jotter program artwork
 
 echo "clang-tidy: ${#program[@]} files"
 run-clang-tidy -p "$build" -j "$(nproc)" -quiet "${program[@]/#/$root/}" > "$build/clang-tidy.log" 2>&1 || {
