@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QTimer>
 
+#include "animationtable.h"
 #include "application.h"
 #include "commandbutton.h"
 #include "desktop.h"
@@ -16,7 +17,7 @@
 
 namespace {
 const QColor kGrey(192, 192, 192);
-const char* const kSequence = "recip1\\reci00";
+constexpr AnimationTable::Sequence kSequence = AnimationTable::kCubeOctahedron;
 }  // namespace
 
 Titlefrm::Titlefrm() : Screen(QStringLiteral("Titlefrm")) {
@@ -57,11 +58,10 @@ Titlefrm::Titlefrm() : Screen(QStringLiteral("Titlefrm")) {
 }
 
 bool Titlefrm::showFrame(int n) {
-    const QImage frame =
-        loadFrame(QString::fromStdString(Module1::frameName(kSequence, n, 2, ".gif")));
-    if (frame.isNull()) return false;
-    m_picture1->setPicture(frame);
-    return true;
+    static const std::string series = AnimationTable::seriesName(kSequence);
+    return Screen::showFrame(
+        m_picture1, QString::fromStdString(Module1::frameName(
+                        series, n, kSequence.digits, std::string(AnimationTable::kExtension))));
 }
 
 void Titlefrm::centre() {
@@ -95,9 +95,8 @@ void Titlefrm::onLoad() {
 }
 
 void Titlefrm::timer1Tick() {
-    int n = Module1::framenum.value_or(0) + 1;
     // A frame number left past the sequence by another screen starts it again.
-    if (n >= kFrames || n < 0) n = 0;
+    const int n = Module1::nextFrame(Module1::framenum.value_or(0), kFrames);
     Module1::framenum = n;
     showFrame(n);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "animationtable.h"
 #include "screen.h"
 
 class CommandButton;
@@ -19,7 +20,7 @@ public:
 
     void onLoad() override;
 
-    static constexpr int kFrames = 25;
+    static constexpr int kFrames = AnimationTable::kCubeOctahedron.frames;
     static constexpr int kTickMs = 25;
 
     // Whether the load handler had to take its fallback path.

@@ -43,8 +43,7 @@ const QString kEdgesText = QStringLiteral(
     "vertex and the dual of the octahedron is a cube whose faces are squares.");
 
 QString frameFile(int n) {
-    return QString::fromStdString(
-        Module1::frameName(Module1::smallseq, n, QuestionBank::kFrameDigits, Module1::picext));
+    return QString::fromStdString(Module1::frameFile(n, QuestionBank::kFrameDigits));
 }
 
 }  // namespace
@@ -168,8 +167,7 @@ void duality::timer1Tick() {
     const int n = Module1::nextFrame(Module1::framenum.value_or(0), Module1::framecount);
     Module1::framenum = n;
     // A frame that cannot be read keeps the one before on show.
-    const QImage frame = loadFrame(frameFile(n));
-    if (!frame.isNull()) m_image2->setPicture(frame);
+    Screen::showFrame(m_image2, frameFile(n));
 }
 
 void duality::cmdcheckitClick() {

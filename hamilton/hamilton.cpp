@@ -214,10 +214,8 @@ void hamilton::label2Click() {
 }
 
 void hamilton::showFrame(int n) {
-    const QImage frame =
-        loadFrame(QString::fromStdString(ClueFrames::name(Module1::smallseq, n, Module1::picext)));
     // A frame that cannot be read leaves the last good one on show.
-    if (!frame.isNull()) m_image2->setPicture(frame);
+    Screen::showFrame(m_image2, QString::fromStdString(Module1::frameFile(n, ClueFrames::kDigits)));
 }
 
 void hamilton::timer1Tick() {

@@ -5,7 +5,6 @@
 #include "imagebox.h"
 #include "module1.h"
 #include "panelbutton.h"
-#include "picturefiles.h"
 #include "screen.h"
 
 MediaPanel::MediaPanel(QWidget* parent, const QString& name) : QWidget(parent) {
@@ -68,12 +67,7 @@ void MediaPanel::stepClick() {
 
 void MediaPanel::showFrame() {
     if (!m_image) return;
-    const std::string name = Module1::frameName(Module1::smallseq, Module1::framenum.value_or(0),
-                                                m_digits, Module1::picext);
     // Through the owning screen, which keeps the frames its own timer shows.
-    auto* screen = qobject_cast<Screen*>(window());
-    const QString file = QString::fromStdString(name);
-    const QImage frame = screen ? screen->loadFrame(file) : PictureFiles::load(file);
-    // A frame that cannot be read leaves the last one on show.
-    if (!frame.isNull()) m_image->setPicture(frame);
+    Screen::showFrame(m_image, QString::fromStdString(
+                                   Module1::frameFile(Module1::framenum.value_or(0), m_digits)));
 }

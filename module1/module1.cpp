@@ -9,6 +9,8 @@ std::string frameName(const std::string& prefix, int n, int minDigits, const std
     return prefix + (n < 0 ? "-" : "") + digits + ext;
 }
 
+std::string frameFile(int n, int minDigits) { return frameName(smallseq, n, minDigits, picext); }
+
 int nextFrame(int n, int count) {
     if (count <= 0) return 0;
     const int next = n + 1;

@@ -20,6 +20,10 @@ inline std::optional<int> lastquestion;  // index of the previous Duality questi
 // "dualsm\dual0007.gif").
 std::string frameName(const std::string& prefix, int n, int minDigits, const std::string& ext);
 
+// Frame n of the sequence on show (smallseq, picext), its number written with
+// at least minDigits digits.
+std::string frameFile(int n, int minDigits);
+
 // The frame after n and the frame before it, wrapping round a sequence of
 // count frames. A number left outside the sequence comes back into it.
 int nextFrame(int n, int count);

@@ -10,6 +10,8 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "animationtable.h"
+
 namespace {
 
 QStringList& customFolders() {
@@ -77,11 +79,7 @@ namespace {
 
 // "recip1\reci0000.gif" -> "recip1\reci0000@2x.gif"
 QString doubleResolutionName(const QString& name) {
-    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
-    const qsizetype slash =
-        std::max(name.lastIndexOf(QLatin1Char('\\')), name.lastIndexOf(QLatin1Char('/')));
-    if (dot <= slash) return name + QStringLiteral("@2x");
-    return name.left(dot) + QStringLiteral("@2x") + name.mid(dot);
+    return QString::fromStdString(AnimationTable::sharpName(name.toStdString()));
 }
 
 // Qt's readers decode the first part of a cut-off GIF or JPEG without an

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "imagebox.h"
 #include "linecontrol.h"
 #include "picturefiles.h"
 #include "twips.h"
@@ -162,6 +163,14 @@ QImage Screen::loadFrame(const QString& name) {
     m_frameBytes += compact.sizeInBytes();
     m_frames.insert(name, compact);
     return compact;
+}
+
+bool Screen::showFrame(ImageBox* box, const QString& name) {
+    auto* screen = qobject_cast<Screen*>(box->window());
+    const QImage frame = screen ? screen->loadFrame(name) : PictureFiles::load(name);
+    if (frame.isNull()) return false;
+    box->setPicture(frame);
+    return true;
 }
 
 void Screen::stopTimers() {

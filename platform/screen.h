@@ -8,6 +8,8 @@
 #include <memory>
 #include <vector>
 
+class ImageBox;
+
 class LineControl;
 
 // One top-level window of the program with its controls and handlers. A
@@ -60,6 +62,12 @@ public:
     // the first time it is shown and then kept, in 256 colours, for as long
     // as the screen is loaded.
     QImage loadFrame(const QString& name);
+
+    // Shows the animation frame `name` in `box`, read through the screen the
+    // box stands on so that screen keeps it (or straight from its file when
+    // the box is on no screen). A frame that cannot be read leaves the last
+    // one on show; returns whether this one is shown.
+    static bool showFrame(ImageBox* box, const QString& name);
 
     // Stops every timer the screen owns; the registry calls it on unload.
     void stopTimers();

@@ -13,10 +13,16 @@ using geometry::PlatonicSolid;
 
 namespace {
 
-PictureCatalogue::Sequence dualPair(const QString& name, const QString& prefix,
-                                    const DualPairAnimation::Setup& setup) {
+QString latin1(std::string_view text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+PictureCatalogue::Sequence dualPair(const AnimationTable::Sequence& files,
+                                    DualPairAnimation::Setup setup) {
+    setup.frames = files.frames;
     auto animation = std::make_shared<const DualPairAnimation>(setup);
-    return {name, name, prefix, setup.frames,
+    const QString folder = latin1(files.folder);
+    return {folder, folder, latin1(files.prefix), files.frames,
             [animation](int i, int scale) { return animation->frame(i, scale); }};
 }
 
@@ -55,9 +61,8 @@ PictureCatalogue::PictureCatalogue() {
     cube.placement = Placement::Inscribed;
     cube.axis = {0, 1, 0};
     cube.symmetry = 4;
-    cube.frames = 25;
     cube.pixelsPerUnit = 88;
-    sequences_.push_back(dualPair(QStringLiteral("recip1"), QStringLiteral("reci"), cube));
+    sequences_.push_back(dualPair(AnimationTable::kCubeOctahedron, cube));
 
     // The tetrahedron is its own dual: the two cross as a star, turning a third
     // of a turn about a vertex axis.
@@ -66,10 +71,9 @@ PictureCatalogue::PictureCatalogue() {
     tetrahedron.placement = Placement::Crossing;
     tetrahedron.axis = {1, 1, 1};
     tetrahedron.symmetry = 3;
-    tetrahedron.frames = 40;
     tetrahedron.pixelsPerUnit = 92;
     tetrahedron.solidOpacity = 170;
-    sequences_.push_back(dualPair(QStringLiteral("newrsm"), QStringLiteral("newr"), tetrahedron));
+    sequences_.push_back(dualPair(AnimationTable::kTetrahedron, tetrahedron));
 
     // The dodecahedron with the icosahedron inside, a fifth of a turn about a
     // face axis.
@@ -78,14 +82,16 @@ PictureCatalogue::PictureCatalogue() {
     dodecahedron.placement = Placement::Inscribed;
     dodecahedron.axis = makePlatonicSolid(PlatonicSolid::Dodecahedron).faceNormal(0);
     dodecahedron.symmetry = 5;
-    dodecahedron.frames = 20;
     dodecahedron.pixelsPerUnit = 96;
-    sequences_.push_back(dualPair(QStringLiteral("dualsm"), QStringLiteral("dual"), dodecahedron));
+    sequences_.push_back(dualPair(AnimationTable::kDodecahedron, dodecahedron));
 
     // The clue to Hamilton's voyage, six seconds at 50 ms a frame.
-    auto voyage = std::make_shared<const VoyageAnimation>(VoyageAnimation::Setup{});
-    sequences_.push_back({QStringLiteral("voyvivsm"), QStringLiteral("voyvivsm"),
-                          QStringLiteral("voyv"), voyage->frameCount(),
+    VoyageAnimation::Setup voyageSetup;
+    voyageSetup.frames = AnimationTable::kVoyage.frames;
+    auto voyage = std::make_shared<const VoyageAnimation>(voyageSetup);
+    const QString voyageFolder = latin1(AnimationTable::kVoyage.folder);
+    sequences_.push_back({voyageFolder, voyageFolder, latin1(AnimationTable::kVoyage.prefix),
+                          voyage->frameCount(),
                           [voyage](int i, int scale) { return voyage->frame(i, scale); }});
 }
 
@@ -99,7 +105,5 @@ QStringList PictureCatalogue::names() const {
 }
 
 QString PictureCatalogue::sharpPath(const QString& path) {
-    const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
-    const qsizetype suffix = dot > path.lastIndexOf(QLatin1Char('/')) ? dot : path.size();
-    return path.left(suffix) + QStringLiteral("@%1x").arg(kSharpScale) + path.mid(suffix);
+    return QString::fromStdString(AnimationTable::sharpName(path.toStdString()));
 }

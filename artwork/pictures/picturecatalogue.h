@@ -5,7 +5,10 @@
 #include <QStringList>
 
 #include <functional>
+#include <string_view>
 #include <vector>
+
+#include "animationtable.h"
 
 // Every picture the program reads from its run folder: where each one goes and
 // what draws it. Pictures are grouped under short names ("recip1", "buttons")
@@ -17,7 +20,7 @@
 class PictureCatalogue {
 public:
     // How many times finer the sharper versions are drawn.
-    static constexpr int kSharpScale = 2;
+    static constexpr int kSharpScale = AnimationTable::kSharpScale;
 
     // An animation, one GIF file a frame: folder/prefix0000.gif and on.
     struct Sequence {

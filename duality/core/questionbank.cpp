@@ -2,37 +2,47 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 
 #include "module1.h"
 
 namespace {
 
-constexpr const char* kNewr = "newrsm\\newr00";
-constexpr const char* kReci = "recip1\\reci00";
-constexpr const char* kDual = "dualsm\\dual00";
+const std::string kNewrName = AnimationTable::seriesName(AnimationTable::kTetrahedron);
+const std::string kReciName = AnimationTable::seriesName(AnimationTable::kCubeOctahedron);
+const std::string kDualName = AnimationTable::seriesName(AnimationTable::kDodecahedron);
+const char* const kNewr = kNewrName.c_str();
+const char* const kReci = kReciName.c_str();
+const char* const kDual = kDualName.c_str();
+constexpr int kNewrFrames = AnimationTable::kTetrahedron.frames;
+constexpr int kReciFrames = AnimationTable::kCubeOctahedron.frames;
+constexpr int kDualFrames = AnimationTable::kDodecahedron.frames;
 
 // The octahedron and cube questions play the small reciprocal sequence,
 // which has no full-screen version, so they hide the label.
 const std::array<DualityQuestion, QuestionBank::kCount> kQuestions = {{
-    {"How many faces does the polyhedron have that is dual to the tetrahedron?", 4, kNewr, 40,
-     true},
-    {"How many faces does the polyhedron have that is dual to the octahedron?", 6, kReci, 25,
+    {"How many faces does the polyhedron have that is dual to the tetrahedron?", 4, kNewr,
+     kNewrFrames, true},
+    {"How many faces does the polyhedron have that is dual to the octahedron?", 6, kReci,
+     kReciFrames, false},
+    {"How many faces does the polyhedron have that is dual to the icosahedron?", 12, kDual,
+     kDualFrames, true},
+    {"How many faces does the polyhedron have that is dual to the dodecahedron?", 20, kDual,
+     kDualFrames, true},
+    {"How many faces does the polyhedron have that is dual to the cube?", 8, kReci, kReciFrames,
      false},
-    {"How many faces does the polyhedron have that is dual to the icosahedron?", 12, kDual, 20,
-     true},
-    {"How many faces does the polyhedron have that is dual to the dodecahedron?", 20, kDual, 20,
-     true},
-    {"How many faces does the polyhedron have that is dual to the cube?", 8, kReci, 25, false},
-    {"How many vertices does the polyhedron have that is dual to the tetrahedron?", 4, kNewr, 40,
-     true},
-    {"How many vertices does the polyhedron have that is dual to the octahedron?", 8, kReci, 25,
+    {"How many vertices does the polyhedron have that is dual to the tetrahedron?", 4, kNewr,
+     kNewrFrames, true},
+    {"How many vertices does the polyhedron have that is dual to the octahedron?", 8, kReci,
+     kReciFrames, false},
+    {"How many vertices does the polyhedron have that is dual to the icosahedron?", 20, kDual,
+     kDualFrames, true},
+    {"How many vertices does the polyhedron have that is dual to the dodecahedron?", 12, kDual,
+     kDualFrames, true},
+    {"How many vertices does the polyhedron have that is dual to the cube?", 6, kReci, kReciFrames,
      false},
-    {"How many vertices does the polyhedron have that is dual to the icosahedron?", 20, kDual, 20,
+    {"If a polyhedron has 30 edges, how many edges does its dual have?", 30, kDual, kDualFrames,
      true},
-    {"How many vertices does the polyhedron have that is dual to the dodecahedron?", 12, kDual, 20,
-     true},
-    {"How many vertices does the polyhedron have that is dual to the cube?", 6, kReci, 25, false},
-    {"If a polyhedron has 30 edges, how many edges does its dual have?", 30, kDual, 20, true},
 }};
 
 }  // namespace

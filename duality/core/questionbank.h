@@ -3,6 +3,7 @@
 #include <array>
 #include <optional>
 
+#include "animationtable.h"
 #include "dualityquestion.h"
 
 // The eleven Duality questions and the random choice between them. Choosing a
@@ -11,9 +12,11 @@
 class QuestionBank {
 public:
     static constexpr int kCount = 11;
-    static constexpr const char* kFrameExtension = ".gif";
+    static constexpr const char* kFrameExtension = AnimationTable::kExtension.data();
     // Frame numbers of the Duality sequences get at least this many digits.
-    static constexpr int kFrameDigits = 2;
+    static constexpr int kFrameDigits = AnimationTable::kDodecahedron.digits;
+    static_assert(AnimationTable::kCubeOctahedron.digits == kFrameDigits &&
+                  AnimationTable::kTetrahedron.digits == kFrameDigits);
 
     static const std::array<DualityQuestion, kCount>& questions();
     static const DualityQuestion& question(int index);

@@ -2,15 +2,17 @@
 
 #include <string>
 
+#include "animationtable.h"
+
 // The clue animation of the Hamilton screen: 120 numbered frames, named with
 // at least three digits after the prefix ("voyvivsm\voyv0" + "007" + ".gif").
 class ClueFrames {
 public:
-    static constexpr int kFrameCount = 120;
-    static constexpr int kDigits = 3;
+    static constexpr int kFrameCount = AnimationTable::kVoyage.frames;
+    static constexpr int kDigits = AnimationTable::kVoyage.digits;
     static constexpr int kTickMs = 50;
-    static constexpr const char* kPrefix = "voyvivsm\\voyv0";
-    static constexpr const char* kExtension = ".gif";
+    static inline const std::string kPrefix = AnimationTable::seriesName(AnimationTable::kVoyage);
+    static constexpr const char* kExtension = AnimationTable::kExtension.data();
 
     static std::string name(const std::string& prefix, int n, const std::string& extension);
 };

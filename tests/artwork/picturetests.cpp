@@ -13,7 +13,10 @@
 #include <cmath>
 #include <ostream>
 #include <set>
+#include <string_view>
 
+#include "animationtable.h"
+#include "module1.h"
 #include "pictures/hamiltoncircuits.h"
 #include "pictures/picturecatalogue.h"
 #include "pictures/voyageanimation.h"
@@ -40,21 +43,16 @@ private:
     QString log_;
 };
 
-struct SequenceFiles {
-    const char* folder;
-    const char* prefix;
-    int frames;
-};
+// Every animation the program reads, as it names them.
+using SequenceFiles = AnimationTable::Sequence;
+constexpr const auto& kSequences = AnimationTable::kAll;
 
-const SequenceFiles kSequences[] = {
-    {"recip1", "reci", 25},
-    {"newrsm", "newr", 40},
-    {"dualsm", "dual", 20},
-    {"voyvivsm", "voyv", 120},
-};
+QString latin1(std::string_view text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 QString frameFile(const SequenceFiles& s, int frame) {
-    return QString::fromLatin1(s.folder) + QLatin1Char('/') + QString::fromLatin1(s.prefix) +
+    return latin1(s.folder) + QLatin1Char('/') + latin1(s.prefix) +
            QStringLiteral("%1.gif").arg(frame, 4, 10, QLatin1Char('0'));
 }
 
@@ -180,7 +178,7 @@ void PrintTo(const SequenceFiles& s, std::ostream* out) { *out << s.folder; }
 class Sequence : public ::testing::TestWithParam<SequenceFiles> {};
 
 std::string sequenceName(const ::testing::TestParamInfo<SequenceFiles>& info) {
-    return info.param.folder;
+    return std::string(info.param.folder);
 }
 
 }  // namespace
@@ -269,6 +267,24 @@ TEST_F(WholeSet, SharpVersionsLookLikeTheNormalOnesDrawnFiner) {
     }
 }
 
+// The screens write a frame's number after the sequence's name with their own
+// least number of digits; every frame must still be the file drawn for it,
+// and the sharp rule must treat the screens' backslashes as folders too.
+TEST(Pictures, TheScreensNameEveryFrameTheGeneratorDraws) {
+    for (const SequenceFiles& s : kSequences) {
+        const std::string series = AnimationTable::seriesName(s);
+        for (int f = 0; f < s.frames; ++f) {
+            const std::string name = Module1::frameName(series, f, s.digits, ".gif");
+            EXPECT_EQ(QString::fromStdString(name).replace(QLatin1Char('\\'), QLatin1Char('/')),
+                      frameFile(s, f));
+            EXPECT_EQ(QString::fromStdString(AnimationTable::sharpName(name))
+                          .replace(QLatin1Char('\\'), QLatin1Char('/')),
+                      PictureCatalogue::sharpPath(frameFile(s, f)));
+        }
+    }
+    EXPECT_EQ(AnimationTable::sharpName("run.d\\picture"), "run.d\\picture@2x");
+}
+
 TEST(Pictures, SharpVersionsAreNamedBesideTheNormalOnes) {
     const struct {
         const char* path;
@@ -299,7 +315,7 @@ TEST(Pictures, GeneratorRefusesUnknownNamesAndMissingArguments) {
 
 TEST_P(Sequence, EveryFrameMovesAndTheLoopHasNoJump) {
     const SequenceFiles s = GetParam();
-    const Generated out({QString::fromLatin1(s.folder)});
+    const Generated out({latin1(s.folder)});
     ASSERT_TRUE(out.ok()) << out.log();
     std::vector<QImage> frames;
     for (int f = 0; f < s.frames; ++f) frames.emplace_back(framePath(out, s, f));

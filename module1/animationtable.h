@@ -1,0 +1,65 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+// Every frame animation the program shows, and how its files are named. A
+// frame is one GIF file in its sequence's folder: the prefix, the frame number
+// from 0 in four digits, ".gif" ("recip1\reci0007.gif"). The screens keep a
+// sequence as its folder, prefix and the zeros that always lead the number
+// ("recip1\reci00") and write the number after it with at least `digits`
+// digits, so both spellings name the same files.
+//
+// Each picture also has a sharper version for high-density screens beside it,
+// drawn with twice the pixels each way: "reci0000@2x.gif" beside "reci0000.gif".
+class AnimationTable {
+public:
+    struct Sequence {
+        std::string_view folder;
+        std::string_view prefix;
+        int frames;
+        int digits;  // written after the leading zeros of the screens' name
+    };
+
+    static constexpr int kFileDigits = 4;
+    static constexpr std::string_view kExtension = ".gif";
+    static constexpr int kSharpScale = 2;
+
+    // The cube with the octahedron inside: the title and two quiz questions.
+    static constexpr Sequence kCubeOctahedron{"recip1", "reci", 25, 2};
+    // The tetrahedron crossing its own dual.
+    static constexpr Sequence kTetrahedron{"newrsm", "newr", 40, 2};
+    // The dodecahedron with the icosahedron inside.
+    static constexpr Sequence kDodecahedron{"dualsm", "dual", 20, 2};
+    // The clue to Hamilton's voyage.
+    static constexpr Sequence kVoyage{"voyvivsm", "voyv", 120, 3};
+
+    static constexpr std::array<Sequence, 4> kAll{kCubeOctahedron, kTetrahedron, kDodecahedron,
+                                                  kVoyage};
+
+    // The screens' name of a sequence: "recip1\reci00".
+    static std::string seriesName(const Sequence& s) {
+        std::string name(s.folder);
+        name += '\\';
+        name += s.prefix;
+        name.append(static_cast<std::size_t>(kFileDigits - s.digits), '0');
+        return name;
+    }
+
+    // Where the sharper version of a picture lies: "recip1\reci0000.gif" gives
+    // "recip1\reci0000@2x.gif"; a name without an extension gets "@2x" at its end.
+    static std::string sharpName(std::string_view name) {
+        const std::size_t dot = name.rfind('.');
+        const std::size_t slash = name.find_last_of("\\/");
+        const bool hasExtension =
+            dot != std::string_view::npos && (slash == std::string_view::npos || dot > slash);
+        const std::size_t cut = hasExtension ? dot : name.size();
+        std::string sharp(name.substr(0, cut));
+        sharp += '@';
+        sharp += std::to_string(kSharpScale);
+        sharp += 'x';
+        sharp += name.substr(cut);
+        return sharp;
+    }
+};
