@@ -67,12 +67,22 @@ bool Titlefrm::showFrame(int n) {
                         series, n, kSequence.digits, std::string(AnimationTable::kExtension))));
 }
 
-void Titlefrm::onLoad() {
-    // Main path: centred by its outer size, first frame, animation on.
+void Titlefrm::centre() {
     const double w = desktop::widthTwips();
     const double h = desktop::heightTwips();
     setTopTwips(h / 2 - heightTwips() / 2.0);
     setLeftTwips(w / 2 - widthTwips() / 2.0);
+}
+
+void Titlefrm::onFramed() {
+    // Before the window manager framed it the outer size was only the inner
+    // size; centre it again by its real outer size.
+    centre();
+}
+
+void Titlefrm::onLoad() {
+    // Main path: centred by its outer size, first frame, animation on.
+    centre();
     Module1::framenum = 0;
     if (showFrame(0)) {
         m_timer1->start();

@@ -29,8 +29,10 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void onFramed() override;
 
 private:
+    void centre();
     void command1Click();
     void command2Click();
     bool showFrame(int n);

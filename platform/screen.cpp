@@ -12,7 +12,11 @@
 #include "picturefiles.h"
 #include "twips.h"
 
-Screen::Screen(const QString& name, QWidget* parent) : QWidget(parent, Qt::Window) {
+Screen::Screen(const QString& name, QWidget* parent)
+    // Every screen has a fixed size, so its frame offers no maximize button.
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint) {
     setObjectName(name);
     setAttribute(Qt::WA_DeleteOnClose, false);
     setMouseTracking(true);
@@ -81,8 +85,23 @@ void Screen::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     move(twips::toPixels(m_left), twips::toPixels(m_top));
     applyGeometry();
-    // A window manager reports its frame only once the window is mapped.
-    QTimer::singleShot(50, this, [this] { applyGeometry(); });
+    // A window manager reports its frame only once the window is mapped; the
+    // move that framing causes usually tells first.
+    QTimer::singleShot(50, this, [this] { checkFrame(); });
+}
+
+void Screen::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    checkFrame();
+}
+
+void Screen::checkFrame() {
+    if (!isVisible()) return;
+    const QSize extra = frameExtra();
+    if (extra == m_knownFrame) return;
+    m_knownFrame = extra;
+    applyGeometry();
+    onFramed();
 }
 
 void Screen::setBackColour(const QColor& colour) {

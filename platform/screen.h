@@ -86,17 +86,23 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    // The window manager has put a frame round the shown window, or changed
+    // it; the outer size is now known.
+    virtual void onFramed() {}
     // Draws on the surface above the background picture and below the lines.
     virtual void paintSurface(class QPainter&) {}
 
 private:
     void applyGeometry();
     QSize frameExtra() const;
+    void checkFrame();
 
     int m_left = 0;
     int m_top = 0;
     int m_outerWidth = -1;
     int m_outerHeight = -1;
+    QSize m_knownFrame{0, 0};  // the frame the window was last placed and sized for
     QColor m_backColour;
     QImage m_background;
     std::vector<std::unique_ptr<LineControl>> m_lines;

@@ -6,10 +6,13 @@
 #include "dualityscreens.h"
 #include "hamiltonscreens.h"
 #include "jotterscreens.h"
+#include "platformchoice.h"
 #include "programlanguage.h"
 #include "screenregistry.h"
 
 int main(int argc, char** argv) {
+    const std::string platform = qpaPlatformFor(SessionEnvironment::fromProcess());
+    if (!platform.empty()) qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString(platform));
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
     application::initialise(app);

@@ -12,7 +12,8 @@ packages=(cmake ninja-build g++ clang libclang-rt-14-dev pkg-config qt6-base-dev
           libgtest-dev libgmock-dev libbenchmark-dev libxcb1-dev xvfb xauth x11-utils
           dbus dbus-bin dbus-daemon at-spi2-core python3 python3-pyatspi xdotool
           fonts-liberation fonts-wine fonts-dejavu-core
-          dpkg-dev file desktop-file-utils appstream clang-format clang-tidy cppcheck)
+          openbox xdotool wmctrl weston xwayland qt6-wayland
+          git dpkg-dev debhelper lintian file desktop-file-utils appstream clang-format clang-tidy cppcheck)
 
 install_missing() {
     local missing=() p
@@ -59,6 +60,9 @@ case "$action" in
         build "$root/build"
         ctest --test-dir "$root/build" --output-on-failure -j "$jobs" -LE soak
         bash "$root/tools/staticchecks.sh" "$root/build"
+        # The Debian package, built once from the source tree: lintian must
+        # find nothing to warn of, and the installed program must start.
+        bash "$root/tests/data/packagetest.sh" "$root" "$root/tests/program/titlewindow.sh"
         # A minute of fuzzing the quiz's answer reader, from the kept corpus;
         # what it learns stays in the build folder, the corpus is not touched.
         CXX=clang++ cmake -S "$root/tests/fuzz/fuzzer" -B "$root/build-fuzz" -G Ninja > /dev/null

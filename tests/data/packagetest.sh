@@ -1,13 +1,32 @@
 #!/usr/bin/env bash
-# packagetest.sh <build folder> <title window check>
+# packagetest.sh <source tree> <title window check>
+# Builds the Debian package the way a fresh checkout builds it
+# (dpkg-buildpackage, which also runs the quick suite on the offscreen
+# platform), fails on any lintian error or warning, then unpacks the .deb into
+# a clean root, checks its files and control data, and starts the installed
+# program there on a virtual display.
 set -eu
-build=$1
+src=$1
 check=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-(cd "$build" && cpack -G DEB -B "$work/out" > "$work/cpack.log" 2>&1) || { cat "$work/cpack.log"; exit 1; }
-deb=$(ls "$work"/out/*.deb)
+# The tree as committed plus any change not yet committed, without build folders.
+mkdir "$work/quorvane"
+snapshot=$(git -C "$src" stash create)
+git -C "$src" archive "${snapshot:-HEAD}" | tar -x -C "$work/quorvane"
+
+echo "building the package"
+(cd "$work/quorvane" && dpkg-buildpackage -us -uc -b -j"$(nproc)") > "$work/build.log" 2>&1 ||
+    { tail -n 100 "$work/build.log"; exit 1; }
+grep -E '^(dpkg-deb: building|[0-9]+% tests passed)' "$work/build.log" || true
+changes=$(ls "$work"/quorvane_*.changes)
+deb=$(ls "$work"/quorvane_*.deb)
+ls "$work"/quorvane-dbgsym_*.*deb > /dev/null || { echo "no debug symbols package"; exit 1; }
+
+echo "lintian --pedantic"
+lintian --pedantic --display-info --fail-on error,warning "$changes"
+
 dpkg-deb --field "$deb" Package Depends Section > "$work/control"
 cat "$work/control"
 grep -q '^Package: quorvane$' "$work/control"
@@ -17,6 +36,9 @@ grep -q 'fonts-wine' "$work/control" || { echo "Depends lacks the fonts"; exit 1
 root="$work/root"
 dpkg-deb -x "$deb" "$root"
 for f in usr/bin/quorvane \
+         usr/share/man/man1/quorvane.1.gz \
+         usr/share/doc/quorvane/copyright \
+         usr/share/doc/quorvane/changelog.gz \
          usr/share/applications/org.example.quorvane.desktop \
          usr/share/metainfo/org.example.quorvane.metainfo.xml \
          usr/share/icons/hicolor/32x32/apps/org.example.quorvane.png \
