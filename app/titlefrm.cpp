@@ -23,7 +23,7 @@ constexpr AnimationTable::Sequence kSequence = AnimationTable::kCubeOctahedron;
 Titlefrm::Titlefrm() : Screen(QStringLiteral("Titlefrm")) {
     setWindowTitle(QStringLiteral(" "));
     // The caption is a blank; a screen reader still has to say which window this is.
-    setAccessibleName(QStringLiteral("Quorvane 2"));
+    setAccessibleName(tr("Quorvane 2"));
     setBackColour(kGrey);
     setClientSizeTwips(5460, 6570);
 

@@ -153,7 +153,10 @@ void hamilton::makeEdgeHandles() {
     for (int k = 0; k < DodecahedralGraph::kEdges; ++k) {
         const auto edge = DodecahedralGraph::edge(k);
         auto* handle = new EdgeHandle(
-            this, k, QStringLiteral("Road from %1 to %2").arg(edge.from).arg(edge.to));
+            this, k,
+            tr("Road from %1 to %2", "accessible name of an edge between two numbered cities")
+                .arg(edge.from)
+                .arg(edge.to));
         // Over the edge's pick zone, beneath every other control.
         const float half = EdgePicker::kPickTolerance;
         twips::setGeometry(handle, qRound(m_midx[k] - half), qRound(m_midy[k] - half),

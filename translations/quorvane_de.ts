@@ -239,6 +239,11 @@ Zwei so verbundene Polyeder heißen duale Polyeder.</translation>
 <context>
     <name>hamilton</name>
     <message>
+        <source>Road from %1 to %2</source>
+        <comment>accessible name of an edge between two numbered cities</comment>
+        <translation>Straße von %1 nach %2</translation>
+    </message>
+    <message>
         <source>Hamilton&apos;s Voyage Around the World</source>
         <translation>Hamiltons Reise um die Welt</translation>
     </message>

@@ -239,6 +239,11 @@ Dos poliedros relacionados de esta forma se llaman poliedros duales.</translatio
 <context>
     <name>hamilton</name>
     <message>
+        <source>Road from %1 to %2</source>
+        <comment>accessible name of an edge between two numbered cities</comment>
+        <translation>Camino de %1 a %2</translation>
+    </message>
+    <message>
         <source>Hamilton&apos;s Voyage Around the World</source>
         <translation>La vuelta al mundo de Hamilton</translation>
     </message>

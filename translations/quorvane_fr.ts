@@ -239,6 +239,11 @@ Deux polyèdres liés de cette façon sont appelés polyèdres duaux.</translati
 <context>
     <name>hamilton</name>
     <message>
+        <source>Road from %1 to %2</source>
+        <comment>accessible name of an edge between two numbered cities</comment>
+        <translation>Route de %1 à %2</translation>
+    </message>
+    <message>
         <source>Hamilton&apos;s Voyage Around the World</source>
         <translation>Le voyage autour du monde de Hamilton</translation>
     </message>

@@ -213,9 +213,11 @@ def press_check():
 press_check()
 verdict(voyage, "Correct, Well Done!")
 
-# Each ring edge toggled: marks that no longer give every city two roads.
-toggle(range(20))
-until("the rings toggled", lambda: sum(checked(road[k]) for k in range(30)) == 8)
+# Exactly the three rings marked: every city has two roads, but the rings are
+# three separate loops, not one circuit.
+toggle(sorted(set(circuit) ^ set(range(20))))
+until("the three rings marked",
+      lambda: sorted(k for k in range(30) if checked(road[k])) == list(range(20)))
 press_check()
 verdict(voyage, "Wrong, Try Again")
 
