@@ -2,9 +2,20 @@
 # Starts quorvane under a private Xvfb, waits for its title window, and checks
 # that it is the 364 by 438 pixel title screen and found all its pictures.
 set -u
-program=$1
+program=${1:?usage: titlewindow.sh PROGRAM}
+app=""
+xvfb=""
 work=$(mktemp -d)
-trap 'kill $app $xvfb 2>/dev/null; wait 2>/dev/null; rm -rf "$work"' EXIT
+# Whatever way the check ends, nothing it started keeps running and its
+# temporary folder goes.
+cleanup() {
+    [ -n "$app" ] && kill "$app" 2> /dev/null
+    [ -n "$xvfb" ] && kill "$xvfb" 2> /dev/null
+    wait 2> /dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM
 
 command -v Xvfb > /dev/null || { echo "Xvfb is not installed"; exit 1; }
 exec 3> "$work/display"
