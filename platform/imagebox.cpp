@@ -3,8 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-ImageBox::ImageBox(QWidget* parent, const QString& name, bool stretch)
-    : QWidget(parent), m_stretch(stretch) {
+ImageBox::ImageBox(QWidget* parent, const QString& name, Fit fit) : QWidget(parent), m_fit(fit) {
     setObjectName(name);
     setMouseTracking(true);
     setAttribute(Qt::WA_NoMousePropagation);
@@ -24,7 +23,7 @@ void ImageBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (m_back.isValid()) painter.fillRect(rect(), m_back);
     if (m_picture.isNull()) return;
-    if (m_stretch) {
+    if (m_fit == Fit::Stretch) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawImage(rect(), m_picture);
     } else {

@@ -5,13 +5,15 @@
 #include <QWidget>
 
 // A picture element. Stretched, it draws its picture to fill its own box;
-// unstretched (a picture box) it draws the picture at its top-left corner
+// at its corner (a picture box) it draws the picture at its top-left corner
 // on its background colour.
 class ImageBox : public QWidget {
     Q_OBJECT
 
 public:
-    explicit ImageBox(QWidget* parent = nullptr, const QString& name = {}, bool stretch = true);
+    enum class Fit { Stretch, AtCorner };
+
+    explicit ImageBox(QWidget* parent = nullptr, const QString& name = {}, Fit fit = Fit::Stretch);
 
     void setPicture(const QImage& picture);
     const QImage& picture() const { return m_picture; }
@@ -26,5 +28,5 @@ protected:
 private:
     QImage m_picture;
     QColor m_back;
-    bool m_stretch;
+    Fit m_fit;
 };
