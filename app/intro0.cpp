@@ -67,7 +67,7 @@ intro0::intro0() : Screen(QStringLiteral("intro0")) {
     twips::setGeometry(m_label1, 1920, 120, 7980, 900);
     connect(m_label1, &Label::pointerMoved, this, [this] { m_label1->setOpaque(true); });
 
-    m_image2 = new ImageBox(this, QStringLiteral("Image2"), true);
+    m_image2 = new ImageBox(this, QStringLiteral("Image2"), ImageBox::Fit::Stretch);
     twips::setGeometry(m_image2, 120, 120, 1500, 2085);
 
     m_label4 = new Label(this, QStringLiteral("Label4"));

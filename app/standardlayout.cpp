@@ -8,6 +8,7 @@
 #include "picturebutton.h"
 #include "picturefiles.h"
 #include "screen.h"
+#include "screenregistry.h"
 #include "twips.h"
 
 namespace {
@@ -26,7 +27,8 @@ struct ButtonImage {
     const char* spokenName;  // what the button does, for assistive technology
 };
 
-// Three names start with a capital letter and three not; all reach one folder.
+// Three of these file names spell the folder "Images" and three "images"; the
+// picture files find both in the one folder, whatever the case.
 constexpr ButtonImage kButtonImages[] = {
     {"cmdexit", "Images\\exit.jpg", QT_TRANSLATE_NOOP("standardlayout", "Exit")},
     {"cmdgo", "Images\\next.jpg", QT_TRANSLATE_NOOP("standardlayout", "Next question")},
@@ -120,4 +122,10 @@ void standardlayout(Screen& screen) {
         twips::setHeight(exit, kButtonHeight);
         setTabStopOff(exit);
     }
+}
+
+void exitToMenu(const Screen& activity) {
+    screens::unload(QStringLiteral("notepad"));
+    screens::show(QStringLiteral("intro0"));
+    screens::unload(activity.objectName());
 }

@@ -7,3 +7,7 @@ class Screen;
 // Every step stands alone: whatever the screen lacks, or a picture that cannot
 // be read, is passed over and the rest is still done.
 void standardlayout(Screen& screen);
+
+// Leaves an activity for the topic menu, by its exit button or its title bar:
+// the Jotter goes, the menu shows and the activity itself is unloaded.
+void exitToMenu(const Screen& activity);

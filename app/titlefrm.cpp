@@ -38,7 +38,7 @@ Titlefrm::Titlefrm() : Screen(QStringLiteral("Titlefrm")) {
     m_label4->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     twips::setGeometry(m_label4, 60, 120, 5355, 855);
 
-    m_picture1 = new ImageBox(m_frame1, QStringLiteral("Picture1"), false);
+    m_picture1 = new ImageBox(m_frame1, QStringLiteral("Picture1"), ImageBox::Fit::AtCorner);
     twips::setGeometry(m_picture1, 300, 1320, 4800, 3600);
 
     m_command1 = new CommandButton(m_frame1, QStringLiteral("Command1"), tr("OK"));

@@ -2,6 +2,7 @@
 //
 //   quorvane_artwork OUTPUT_FOLDER [NAME...]    draw all pictures, or the named groups
 //   quorvane_artwork --list                     print the group names
+//   quorvane_artwork --files                    print each file drawn, after its group
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
@@ -32,9 +33,16 @@ int main(int argc, char** argv) {
         for (const QString& name : ArtworkGenerator(QString()).knownNames()) out << name << '\n';
         return 0;
     }
+    if (arguments.value(0) == QStringLiteral("--files")) {
+        QTextStream out(stdout);
+        for (const auto& file : ArtworkGenerator(QString()).outputFiles())
+            out << file.group << ' ' << file.path << '\n';
+        return 0;
+    }
     if (arguments.isEmpty() || arguments.first().startsWith(QLatin1Char('-'))) {
         err << "usage: quorvane_artwork OUTPUT_FOLDER [NAME...]\n"
-               "       quorvane_artwork --list\n";
+               "       quorvane_artwork --list\n"
+               "       quorvane_artwork --files\n";
         return 2;
     }
     ArtworkGenerator generator(arguments.takeFirst());

@@ -97,7 +97,7 @@ duality::duality() : Screen(QStringLiteral("duality")) {
     m_label4->setAlignment(Qt::AlignCenter);
     twips::setGeometry(m_label4, 2760, 7560, 6495, 1095);
 
-    m_image2 = new ImageBox(this, QStringLiteral("Image2"), true);
+    m_image2 = new ImageBox(this, QStringLiteral("Image2"), ImageBox::Fit::Stretch);
     twips::setGeometry(m_image2, 6840, 240, 4860, 3660);
 
     m_mmcontrol1 = new MediaPanel(this, QStringLiteral("MMControl1"));
@@ -224,11 +224,7 @@ void duality::cmdgoClick() {
     m_text1->setFocus();
 }
 
-void duality::cmdexitClick() {
-    screens::unload(QStringLiteral("notepad"));
-    screens::show(QStringLiteral("intro0"));
-    screens::unload(objectName());
-}
+void duality::cmdexitClick() { exitToMenu(*this); }
 
 void duality::closeEvent(QCloseEvent* event) {
     // Closing from the title bar leaves for the menu, as the exit button does.

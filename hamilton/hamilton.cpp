@@ -86,7 +86,7 @@ hamilton::hamilton() : Screen(QStringLiteral("hamilton")) {
     twips::setGeometry(m_label4, 2760, 7800, 6495, 1095);
     m_label4->hide();
 
-    m_image2 = new ImageBox(this, QStringLiteral("Image2"), true);
+    m_image2 = new ImageBox(this, QStringLiteral("Image2"), ImageBox::Fit::Stretch);
     twips::setGeometry(m_image2, 6840, 240, 4860, 3660);
     m_image2->hide();
 
@@ -328,11 +328,7 @@ void hamilton::timer2Tick() {
     m_timer2->stop();
 }
 
-void hamilton::cmdexitClick() {
-    screens::unload(QStringLiteral("notepad"));
-    screens::show(QStringLiteral("intro0"));
-    screens::unload(objectName());
-}
+void hamilton::cmdexitClick() { exitToMenu(*this); }
 
 void hamilton::closeEvent(QCloseEvent* event) {
     // Closing the window from its title bar leaves the activity as its exit button does.

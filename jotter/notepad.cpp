@@ -210,6 +210,8 @@ void notepad::swatchClick(Label* swatch) {
     m_pen.pickSwatch(Rgb{c.red(), c.green(), c.blue()});
 }
 
+// The window takes the portrait size, and the portrait frame, placed by the
+// new width, replaces the landscape one. The next line starts afresh.
 void notepad::command3Click() {
     wipeDrawing();
     m_currentPoint = QPointF();
@@ -221,6 +223,8 @@ void notepad::command3Click() {
     m_orientation = PadLayout::Orientation::Portrait;
 }
 
+// The window takes the landscape size again and the landscape frame comes
+// back where it always stands. The next line starts afresh.
 void notepad::command4Click() {
     wipeDrawing();
     m_currentPoint = QPointF();

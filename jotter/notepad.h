@@ -40,7 +40,11 @@ public:
     void eraseClick();
     void clearClick();
     void swatchClick(Label* swatch);
+    // "Flip" in the landscape frame (Command3): wipes the drawing and turns
+    // the pad to portrait, showing the portrait frame of controls instead.
     void command3Click();
+    // "Flip" in the portrait frame (Command4): wipes the drawing and turns
+    // the pad back to landscape, showing the landscape frame again.
     void command4Click();
     void exitClick();
 

@@ -2,9 +2,9 @@
 
 #include <QMouseEvent>
 
-Frame::Frame(QWidget* parent, const QString& name, bool border) : QFrame(parent) {
+Frame::Frame(QWidget* parent, const QString& name, Border border) : QFrame(parent) {
     setObjectName(name);
-    setFrameStyle(border ? (QFrame::Box | QFrame::Sunken) : QFrame::NoFrame);
+    setFrameStyle(border == Border::Etched ? (QFrame::Box | QFrame::Sunken) : QFrame::NoFrame);
     setAutoFillBackground(true);
     setMouseTracking(true);
     setAttribute(Qt::WA_NoMousePropagation);

@@ -9,7 +9,10 @@ class Frame : public QFrame {
     Q_OBJECT
 
 public:
-    explicit Frame(QWidget* parent = nullptr, const QString& name = {}, bool border = true);
+    enum class Border { Etched, None };
+
+    explicit Frame(QWidget* parent = nullptr, const QString& name = {},
+                   Border border = Border::Etched);
 
     void setBackColour(const QColor& colour);
     QColor backColour() const { return palette().color(QPalette::Window); }

@@ -7,8 +7,7 @@
 
 #include "serverframes.h"
 
-ImageBox::ImageBox(QWidget* parent, const QString& name, bool stretch)
-    : QWidget(parent), m_stretch(stretch) {
+ImageBox::ImageBox(QWidget* parent, const QString& name, Fit fit) : QWidget(parent), m_fit(fit) {
     setObjectName(name);
     setMouseTracking(true);
     setAttribute(Qt::WA_NoMousePropagation);
@@ -38,7 +37,7 @@ void ImageBox::setBackColour(const QColor& colour) {
 
 bool ImageBox::fillsItself(const QImage& picture) const {
     if (picture.isNull() || picture.hasAlphaChannel()) return false;
-    if (m_stretch) return true;
+    if (m_fit == Fit::Stretch) return true;
     const QSizeF drawn = picture.deviceIndependentSize();
     return drawn.width() >= width() && drawn.height() >= height();
 }
@@ -98,7 +97,7 @@ bool ImageBox::eventFilter(QObject* watched, QEvent* event) {
 void ImageBox::paintPicture(QPainter& painter, const QImage& picture) const {
     if (m_back.isValid()) painter.fillRect(rect(), m_back);
     if (picture.isNull()) return;
-    if (m_stretch) {
+    if (m_fit == Fit::Stretch) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawImage(rect(), picture);
     } else {

@@ -9,7 +9,7 @@
 class ServerFrames;
 
 // A picture element. Stretched, it draws its picture to fill its own box;
-// unstretched (a picture box) it draws the picture at its top-left corner
+// at its corner (a picture box) it draws the picture at its top-left corner
 // on its background colour. When it shows one frame after another of the
 // same size, as an animation does, it takes a window of its own and, where
 // the display allows, puts each new frame there directly (see ServerFrames).
@@ -17,7 +17,9 @@ class ImageBox : public QWidget {
     Q_OBJECT
 
 public:
-    explicit ImageBox(QWidget* parent = nullptr, const QString& name = {}, bool stretch = true);
+    enum class Fit { Stretch, AtCorner };
+
+    explicit ImageBox(QWidget* parent = nullptr, const QString& name = {}, Fit fit = Fit::Stretch);
     ~ImageBox() override;
 
     void setPicture(const QImage& picture);
@@ -39,7 +41,7 @@ private:
 
     QImage m_picture;
     QColor m_back;
-    bool m_stretch;
+    Fit m_fit;
     std::unique_ptr<ServerFrames> m_server;
     // The picture the window shows, and whether a repaint is still to come.
     qint64 m_onScreen = 0;

@@ -44,15 +44,26 @@ private_runtime_dir() {
     fi
 }
 
+# Everything that can be said wrong is said before anything is installed or built.
+case "$action" in
+    run)
+        if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+            echo "No display to show the program on (DISPLAY is not set)." >&2
+            exit 1
+        fi
+        ;;
+    test) ;;
+    *)
+        echo "usage: $0 run|test" >&2
+        exit 2
+        ;;
+esac
+
 install_missing
 private_runtime_dir
 case "$action" in
     run)
         build "$root/build"
-        if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
-            echo "No display to show the program on (DISPLAY is not set)." >&2
-            exit 1
-        fi
         cd "$root/build/run"
         exec ./quorvane
         ;;
@@ -78,9 +89,5 @@ case "$action" in
         # Last, a school morning of use, with LeakSanitizer on.
         ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
             ctest --test-dir "$root/build-sanitize" --output-on-failure -L soak
-        ;;
-    *)
-        echo "usage: $0 run|test" >&2
-        exit 2
         ;;
 esac

@@ -32,6 +32,34 @@ bool ArtworkGenerator::run(const QStringList& names) {
     return true;
 }
 
+std::vector<ArtworkGenerator::OutputFile> ArtworkGenerator::outputFiles() const {
+    std::vector<OutputFile> files;
+    for (const auto& still : catalogue_.stills()) {
+        files.push_back({still.name, stillFile(still, 1)});
+        if (still.sharpVersion)
+            files.push_back({still.name, stillFile(still, PictureCatalogue::kSharpScale)});
+    }
+    for (const auto& sequence : catalogue_.sequences())
+        for (int scale : {1, PictureCatalogue::kSharpScale})
+            for (int i = 0; i < sequence.frames; ++i) {
+                const QString file = frameFile(sequence, i);
+                files.push_back(
+                    {sequence.name, sequence.folder + QLatin1Char('/') +
+                                        (scale == 1 ? file : PictureCatalogue::sharpPath(file))});
+            }
+    return files;
+}
+
+// The file name of a frame within its sequence's folder: "reci0007.gif". An
+// explicit QString: a deduced string builder would point into temporaries.
+QString ArtworkGenerator::frameFile(const PictureCatalogue::Sequence& sequence, int frame) {
+    return sequence.filePrefix + QStringLiteral("%1.gif").arg(frame, 4, 10, QLatin1Char('0'));
+}
+
+QString ArtworkGenerator::stillFile(const PictureCatalogue::Still& still, int scale) {
+    return scale == 1 ? still.path : PictureCatalogue::sharpPath(still.path);
+}
+
 bool ArtworkGenerator::writeSequence(const PictureCatalogue::Sequence& sequence) {
     std::vector<QImage> frames(static_cast<size_t>(sequence.frames));
     parallelFor(sequence.frames, [&](int i) { frames[i] = sequence.frame(i, 1); });
@@ -60,18 +88,13 @@ bool ArtworkGenerator::writeSequence(const PictureCatalogue::Sequence& sequence)
             failure = folder.filePath(file) + QStringLiteral(": ") + writer.errorString();
         }
     };
-    // An explicit QString: a deduced return type would be a string builder
-    // pointing into temporaries that are gone by the time it is read.
-    auto fileName = [&](int i) -> QString {
-        return sequence.filePrefix + QStringLiteral("%1.gif").arg(i, 4, 10, QLatin1Char('0'));
-    };
-    parallelFor(sequence.frames, [&](int i) { write(fileName(i), frames[i]); });
+    parallelFor(sequence.frames, [&](int i) { write(frameFile(sequence, i), frames[i]); });
     frames.clear();
     // The sharper frames are four times the size, so each is drawn, reduced
     // and written in one go rather than all held at once; they share the
     // palette above, so both versions show the same colours.
     parallelFor(sequence.frames, [&](int i) {
-        write(PictureCatalogue::sharpPath(fileName(i)),
+        write(PictureCatalogue::sharpPath(frameFile(sequence, i)),
               sequence.frame(i, PictureCatalogue::kSharpScale));
     });
     error_ = failure;
@@ -79,8 +102,7 @@ bool ArtworkGenerator::writeSequence(const PictureCatalogue::Sequence& sequence)
 }
 
 bool ArtworkGenerator::writeStill(const PictureCatalogue::Still& still, int scale) {
-    const QString path =
-        QDir(folder_).filePath(scale == 1 ? still.path : PictureCatalogue::sharpPath(still.path));
+    const QString path = QDir(folder_).filePath(stillFile(still, scale));
     const QImage image = still.draw(scale);
     if (still.format == "GIF") {
         GifWriter writer(path);

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <vector>
+
 #include "picturecatalogue.h"
 
 // Draws the catalogue's pictures into a run folder, each at its normal size
@@ -14,12 +16,23 @@ class ArtworkGenerator {
 public:
     explicit ArtworkGenerator(QString outputFolder);
 
+    // One file that run() writes, relative to the output folder, and the
+    // group it belongs to.
+    struct OutputFile {
+        QString group;
+        QString path;
+    };
+
     // Draws the named groups, or every picture when `names` is empty.
     bool run(const QStringList& names = {});
+    // Every file run() writes when drawing every picture.
+    std::vector<OutputFile> outputFiles() const;
     QStringList knownNames() const { return catalogue_.names(); }
     QString errorString() const { return error_; }
 
 private:
+    static QString frameFile(const PictureCatalogue::Sequence& sequence, int frame);
+    static QString stillFile(const PictureCatalogue::Still& still, int scale);
     bool writeSequence(const PictureCatalogue::Sequence& sequence);
     bool writeStill(const PictureCatalogue::Still& still, int scale);
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "translatable.h"
+#include "verdict.h"
 
 // The verdict on a typed answer. Every answer of the quiz is a whole number;
 // a reading counts as right when its square distance from the answer is
@@ -11,8 +11,8 @@
 class AnswerCheck {
 public:
     static constexpr double kTolerance = 2.6E-05;
-    static constexpr const char* kRightText = QT_TRANSLATE_NOOP("Verdict", "Correct, Well Done!");
-    static constexpr const char* kWrongText = QT_TRANSLATE_NOOP("Verdict", "Wrong, Try Again");
+    static constexpr const char* kRightText = Verdict::kCorrect;
+    static constexpr const char* kWrongText = Verdict::kWrong;
 
     static bool isRight(double value, int dualanswer);
     static bool isRight(std::u16string_view typed, int dualanswer);

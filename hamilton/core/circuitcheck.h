@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "dodecahedralgraph.h"
-#include "translatable.h"
+#include "verdict.h"
 
 // Judges the pupil's marked edges. The marks are right only when they form one
 // closed circuit through all twenty vertices: every vertex meets exactly two
@@ -23,8 +23,8 @@ public:
     using Positions = std::array<double, DodecahedralGraph::kVertices>;
 
     static constexpr int kRequiredDegree = 2;
-    static constexpr const char* kCorrect = QT_TRANSLATE_NOOP("Verdict", "Correct, Well Done!");
-    static constexpr const char* kWrong = QT_TRANSLATE_NOOP("Verdict", "Wrong, Try Again");
+    static constexpr const char* kCorrect = Verdict::kCorrect;
+    static constexpr const char* kWrong = Verdict::kWrong;
 
     // How many marked-edge ends lie exactly on each vertex.
     static std::array<int, DodecahedralGraph::kVertices> degrees(const std::vector<Segment>& marked,
@@ -34,5 +34,5 @@ public:
     static bool isHamiltonianCircuit(const std::vector<Segment>& marked, const Positions& vertx,
                                      const Positions& verty);
 
-    static std::string verdict(bool accepted) { return accepted ? kCorrect : kWrong; }
+    static std::string verdict(bool accepted) { return Verdict::of(accepted); }
 };

@@ -94,7 +94,7 @@ TEST_F(StandardLayoutTest, AMissingButtonSkipsOnlyTheStepsThatNeedIt) {
 TEST_F(StandardLayoutTest, WithoutPicturesTheLayoutIsStillDone) {
     // No Images folder at all.
     PictureButton* exit = addButton(QStringLiteral("cmdexit"));
-    auto* picture = new ImageBox(&screen, QStringLiteral("Picture1"), false);
+    auto* picture = new ImageBox(&screen, QStringLiteral("Picture1"), ImageBox::Fit::AtCorner);
     standardlayout(screen);
     EXPECT_TRUE(exit->picture().isNull());
     EXPECT_EQ(exit->text(), QStringLiteral("cmdexit")) << "the caption stands in for the picture";

@@ -176,8 +176,6 @@ double contrast(QRgb a, QRgb b) {
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
-void PrintTo(const SequenceFiles& s, std::ostream* out) { *out << s.folder; }
-
 class Sequence : public ::testing::TestWithParam<SequenceFiles> {};
 
 std::string sequenceName(const ::testing::TestParamInfo<SequenceFiles>& info) {
@@ -185,6 +183,10 @@ std::string sequenceName(const ::testing::TestParamInfo<SequenceFiles>& info) {
 }
 
 }  // namespace
+
+// Found by argument lookup beside the table's own type, so a failing case
+// names its folder rather than printing bytes.
+void PrintTo(const AnimationTable::Sequence& s, std::ostream* out) { *out << s.folder; }
 
 // The whole set, drawn once for the tests that look across all of it.
 class WholeSet : public ::testing::Test {

@@ -61,11 +61,11 @@ TEST(DirectFrames, LeaveNoStaleStripWhateverTheOrderOrAnExposure) {
     ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb"));
     const struct {
         const char* what;
-        bool stretch;
+        ImageBox::Fit fit;
         QSize box;
     } cases[] = {
-        {"picture box the frames' size", false, {120, 90}},
-        {"stretched element larger than the frames", true, {131, 97}},
+        {"picture box the frames' size", ImageBox::Fit::AtCorner, {120, 90}},
+        {"stretched element larger than the frames", ImageBox::Fit::Stretch, {131, 97}},
     };
     const QSize frameSize(120, 90);
     std::vector<QImage> frames;
@@ -81,7 +81,7 @@ TEST(DirectFrames, LeaveNoStaleStripWhateverTheOrderOrAnExposure) {
         SCOPED_TRACE(c.what);
         QWidget top;
         top.setFixedSize(200, 160);
-        auto* box = new ImageBox(&top, QStringLiteral("Image2"), c.stretch);
+        auto* box = new ImageBox(&top, QStringLiteral("Image2"), c.fit);
         box->setGeometry(QRect(QPoint(30, 20), c.box));
         box->setPicture(frames[0]);
         top.show();

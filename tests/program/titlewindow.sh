@@ -3,10 +3,18 @@
 # its title window, and checks that it is the 364 by 438 pixel title screen
 # and found all its pictures.
 set -u
-program=$1
-work=$(mktemp -d)
+program=${1:?usage: titlewindow.sh PROGRAM}
 app=""
-trap 'kill $app 2>/dev/null; wait 2>/dev/null; rm -rf "$work"' EXIT
+work=$(mktemp -d)
+# Whatever way the check ends, nothing it started keeps running and its
+# temporary folder goes.
+cleanup() {
+    [ -n "$app" ] && kill "$app" 2> /dev/null
+    wait 2> /dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM
 
 cd "$work" || exit 1  # no pictures here: they must be found beside the program
 "$program" > "$work/out.log" 2>&1 &
