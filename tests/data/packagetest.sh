@@ -53,4 +53,4 @@ done
 [ ! -e "$root/usr/share/quorvane/quorvane" ] || { echo "the program is packaged twice"; exit 1; }
 
 # The installed program, started from elsewhere, must find its pictures.
-bash "$check" "$root/usr/bin/quorvane"
+bash "$(dirname "${BASH_SOURCE[0]}")/../support/underxvfb.sh" bash "$check" "$root/usr/bin/quorvane"
