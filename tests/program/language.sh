@@ -9,16 +9,10 @@ work=$(mktemp -d)
 app=
 trap 'kill $app $xvfb 2>/dev/null; wait 2>/dev/null; rm -rf "$work"' EXIT
 
-command -v Xvfb > /dev/null || { echo "Xvfb is not installed"; exit 1; }
+xvfb=
 command -v xdotool > /dev/null || { echo "xdotool is not installed"; exit 1; }
-exec 3> "$work/display"
-Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp > "$work/xvfb.log" 2>&1 &
-xvfb=$!
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$work/display")"
-export XDG_RUNTIME_DIR="$work/runtime"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-unset QT_QPA_PLATFORM LANGUAGE LC_ALL LC_MESSAGES LANG
+source "$(dirname "${BASH_SOURCE[0]}")/privatedisplay.sh"
+unset LANGUAGE LC_ALL LC_MESSAGES LANG
 
 english="Hamilton's Voyage Around the World"
 german="Hamiltons Reise um die Welt"
