@@ -1,8 +1,12 @@
 // quorvane_artwork: draws every picture the program shows into a run folder.
 //
-//   quorvane_artwork OUTPUT_FOLDER [NAME...]    draw all pictures, or the named groups
-//   quorvane_artwork --list                     print the group names
-//   quorvane_artwork --files                    print each file drawn, after its group
+//   quorvane_artwork [OPTION] OUTPUT_FOLDER [NAME...]   draw all pictures, or the named groups
+//   quorvane_artwork [OPTION] --list                    print the group names
+//   quorvane_artwork [OPTION] --files                   print each file drawn, after its group
+//   quorvane_artwork [OPTION] --sources                 print each file drawn from, after its group
+//
+// OPTION: --translations FOLDER, the program's translations (quorvane_de.qm,
+// ...); the faces with words on them are drawn again in each language.
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
@@ -28,24 +32,34 @@ int main(int argc, char** argv) {
     QStringList arguments = QGuiApplication::arguments().mid(1);
     QTextStream err(stderr);
 
+    QString translations;
+    if (arguments.size() >= 2 && arguments.first() == QStringLiteral("--translations")) {
+        arguments.removeFirst();
+        translations = arguments.takeFirst();
+    }
+    auto print = [](const std::vector<ArtworkGenerator::OutputFile>& files) {
+        QTextStream out(stdout);
+        for (const auto& file : files) out << file.group << ' ' << file.path << '\n';
+        return 0;
+    };
     if (arguments.value(0) == QStringLiteral("--list")) {
         QTextStream out(stdout);
-        for (const QString& name : ArtworkGenerator(QString()).knownNames()) out << name << '\n';
+        for (const QString& name : ArtworkGenerator(QString(), translations).knownNames())
+            out << name << '\n';
         return 0;
     }
-    if (arguments.value(0) == QStringLiteral("--files")) {
-        QTextStream out(stdout);
-        for (const auto& file : ArtworkGenerator(QString()).outputFiles())
-            out << file.group << ' ' << file.path << '\n';
-        return 0;
-    }
+    if (arguments.value(0) == QStringLiteral("--files"))
+        return print(ArtworkGenerator(QString(), translations).outputFiles());
+    if (arguments.value(0) == QStringLiteral("--sources"))
+        return print(ArtworkGenerator(QString(), translations).sourceFiles());
     if (arguments.isEmpty() || arguments.first().startsWith(QLatin1Char('-'))) {
-        err << "usage: quorvane_artwork OUTPUT_FOLDER [NAME...]\n"
-               "       quorvane_artwork --list\n"
-               "       quorvane_artwork --files\n";
+        err << "usage: quorvane_artwork [--translations FOLDER] OUTPUT_FOLDER [NAME...]\n"
+               "       quorvane_artwork [--translations FOLDER] --list\n"
+               "       quorvane_artwork [--translations FOLDER] --files\n"
+               "       quorvane_artwork [--translations FOLDER] --sources\n";
         return 2;
     }
-    ArtworkGenerator generator(arguments.takeFirst());
+    ArtworkGenerator generator(arguments.takeFirst(), translations);
     if (!generator.run(arguments)) {
         err << "quorvane_artwork: " << generator.errorString() << '\n';
         return 1;

@@ -1,23 +1,34 @@
 # Keeps the run folder's pictures as the generator draws them. Run at every
 # build: a group is drawn again when the generator has changed since it last
-# drew, or when one of the group's files is missing or no longer the file it
-# wrote. The record lists every file drawn and its checksum; installing reads
-# it to know which files are pictures.
+# drew, when a file it is drawn from (a translation, for the button faces) has
+# changed, or when one of the group's files is missing or no longer the file
+# it wrote. The record lists every file drawn and its checksum; installing
+# reads it to know which files are pictures.
 #
-#   cmake -DGENERATOR=... -DRUN_DIR=... -DRECORD=... -P refreshpictures.cmake
+#   cmake -DGENERATOR=... -DRUN_DIR=... -DRECORD=... [-DTRANSLATIONS=...] -P refreshpictures.cmake
 cmake_minimum_required(VERSION 3.25)
 foreach(var GENERATOR RUN_DIR RECORD)
   if(NOT DEFINED ${var})
     message(FATAL_ERROR "refreshpictures.cmake needs -D${var}=...")
   endif()
 endforeach()
-
-execute_process(COMMAND "${GENERATOR}" --files
-    OUTPUT_VARIABLE listing RESULT_VARIABLE failed)
-if(failed)
-  message(FATAL_ERROR "${GENERATOR} --files failed: ${failed}")
+set(options "")
+if(DEFINED TRANSLATIONS)
+  set(options --translations "${TRANSLATIONS}")
 endif()
-string(REGEX MATCHALL "[^\n]+" lines "${listing}")
+
+# "group path" a line, for --files and --sources.
+function(ask_generator question out)
+  execute_process(COMMAND "${GENERATOR}" ${options} ${question}
+      OUTPUT_VARIABLE listing RESULT_VARIABLE failed)
+  if(failed)
+    message(FATAL_ERROR "${GENERATOR} ${question} failed: ${failed}")
+  endif()
+  string(REGEX MATCHALL "[^\n]+" found "${listing}")
+  set(${out} "${found}" PARENT_SCOPE)
+endfunction()
+ask_generator(--files lines)
+ask_generator(--sources sources)
 
 # What the last drawing left: "checksum path" a line.
 set(known "")
@@ -29,6 +40,15 @@ endif()
 
 set(groups "")
 set(files "")
+foreach(line IN LISTS sources)
+  if(NOT line MATCHES "^([^ ]+) (.+)$")
+    message(FATAL_ERROR "unexpected line from ${GENERATOR} --sources: ${line}")
+  endif()
+  if(known AND "${CMAKE_MATCH_2}" IS_NEWER_THAN "${RECORD}")
+    list(APPEND groups "${CMAKE_MATCH_1}")
+  endif()
+endforeach()
+list(REMOVE_DUPLICATES groups)
 foreach(line IN LISTS lines)
   if(NOT line MATCHES "^([^ ]+) (.+)$")
     message(FATAL_ERROR "unexpected line from ${GENERATOR} --files: ${line}")
@@ -60,7 +80,7 @@ else()
   message(STATUS "Drawing ${named} again into ${RUN_DIR}")
 endif()
 file(REMOVE "${RECORD}")
-execute_process(COMMAND "${GENERATOR}" "${RUN_DIR}" ${groups} RESULT_VARIABLE failed)
+execute_process(COMMAND "${GENERATOR}" ${options} "${RUN_DIR}" ${groups} RESULT_VARIABLE failed)
 if(failed)
   message(FATAL_ERROR "${GENERATOR} failed: ${failed}")
 endif()

@@ -13,6 +13,8 @@
 //
 // Each picture also has a sharper version for high-density screens beside it,
 // drawn with twice the pixels each way: "reci0000@2x.gif" beside "reci0000.gif".
+// A picture with a word on it has a version for each language the program
+// speaks beside it too (WordedFaces).
 class AnimationTable {
 public:
     struct Sequence {
@@ -50,16 +52,30 @@ public:
     // Where the sharper version of a picture lies: "recip1\reci0000.gif" gives
     // "recip1\reci0000@2x.gif"; a name without an extension gets "@2x" at its end.
     static std::string sharpName(std::string_view name) {
+        return beforeExtension(name, "@" + std::to_string(kSharpScale) + "x");
+    }
+
+    // Where a picture drawn for one language lies, beside the English one:
+    // "Images\exit.jpg" in "de" gives "Images\exit.de.jpg", and its sharper
+    // version is sharpName() of that, "Images\exit.de@2x.jpg". No language
+    // ("") is English, the name itself.
+    static std::string languageName(std::string_view name, std::string_view language) {
+        if (language.empty()) return std::string(name);
+        return beforeExtension(name, "." + std::string(language));
+    }
+
+private:
+    // `name` with `insert` put before its extension; a dot in a folder's name
+    // does not start one.
+    static std::string beforeExtension(std::string_view name, const std::string& insert) {
         const std::size_t dot = name.rfind('.');
         const std::size_t slash = name.find_last_of("\\/");
         const bool hasExtension =
             dot != std::string_view::npos && (slash == std::string_view::npos || dot > slash);
         const std::size_t cut = hasExtension ? dot : name.size();
-        std::string sharp(name.substr(0, cut));
-        sharp += '@';
-        sharp += std::to_string(kSharpScale);
-        sharp += 'x';
-        sharp += name.substr(cut);
-        return sharp;
+        std::string out(name.substr(0, cut));
+        out += insert;
+        out += name.substr(cut);
+        return out;
     }
 };

@@ -2,6 +2,39 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>ButtonFace</name>
+    <message>
+        <source>Exit</source>
+        <extracomment>On a button picture of 119 by 33 pixels, so keep it short: leaves the screen.</extracomment>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <extracomment>On a button picture of 119 by 33 pixels, so keep it short: the next question.</extracomment>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <extracomment>On a button picture of 119 by 33 pixels, so keep it short: shows the answer.</extracomment>
+        <translation>Lösung</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <extracomment>On a button picture of 119 by 33 pixels, so keep it short: checks the pupil&apos;s answer.</extracomment>
+        <translation>Prüfen</translation>
+    </message>
+    <message>
+        <source>Jotter</source>
+        <extracomment>On a button picture of 119 by 33 pixels, so keep it short: opens the scribbling pad.</extracomment>
+        <translation>Notizblock</translation>
+    </message>
+    <message>
+        <source>Scramble</source>
+        <extracomment>On a button picture of 119 by 33 pixels, so keep it short: mixes up the order.</extracomment>
+        <translation>Mischen</translation>
+    </message>
+</context>
+<context>
     <name>ConsolePalette</name>
     <message>
         <source>black</source>

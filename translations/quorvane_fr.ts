@@ -2,6 +2,39 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>ButtonFace</name>
+    <message>
+        <source>Exit</source>
+        <extracomment>On a button picture of 119 by 33 pixels, so keep it short: leaves the screen.</extracomment>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <extracomment>On a button picture of 119 by 33 pixels, so keep it short: the next question.</extracomment>
+        <translation>Suivant</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <extracomment>On a button picture of 119 by 33 pixels, so keep it short: shows the answer.</extracomment>
+        <translation>Solution</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <extracomment>On a button picture of 119 by 33 pixels, so keep it short: checks the pupil&apos;s answer.</extracomment>
+        <translation>Vérifier</translation>
+    </message>
+    <message>
+        <source>Jotter</source>
+        <extracomment>On a button picture of 119 by 33 pixels, so keep it short: opens the scribbling pad.</extracomment>
+        <translation>Bloc-notes</translation>
+    </message>
+    <message>
+        <source>Scramble</source>
+        <extracomment>On a button picture of 119 by 33 pixels, so keep it short: mixes up the order.</extracomment>
+        <translation>Mélanger</translation>
+    </message>
+</context>
+<context>
     <name>ConsolePalette</name>
     <message>
         <source>black</source>

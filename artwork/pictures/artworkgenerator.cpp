@@ -11,7 +11,8 @@
 #include "imagefile.h"
 #include "parallelfor.h"
 
-ArtworkGenerator::ArtworkGenerator(QString outputFolder) : folder_(std::move(outputFolder)) {}
+ArtworkGenerator::ArtworkGenerator(QString outputFolder, const QString& translationsFolder)
+    : folder_(std::move(outputFolder)), catalogue_(translationsFolder) {}
 
 bool ArtworkGenerator::run(const QStringList& names) {
     error_.clear();
@@ -47,6 +48,12 @@ std::vector<ArtworkGenerator::OutputFile> ArtworkGenerator::outputFiles() const 
                     {sequence.name, sequence.folder + QLatin1Char('/') +
                                         (scale == 1 ? file : PictureCatalogue::sharpPath(file))});
             }
+    return files;
+}
+
+std::vector<ArtworkGenerator::OutputFile> ArtworkGenerator::sourceFiles() const {
+    std::vector<OutputFile> files;
+    for (const auto& source : catalogue_.sources()) files.push_back({source.name, source.path});
     return files;
 }
 

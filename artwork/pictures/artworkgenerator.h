@@ -14,7 +14,9 @@
 // and the sharper frames keep the same colours) and written as GIF files.
 class ArtworkGenerator {
 public:
-    explicit ArtworkGenerator(QString outputFolder);
+    // `translationsFolder` holds the program's translations, from which the
+    // button faces take their words in each language (none: English only).
+    explicit ArtworkGenerator(QString outputFolder, const QString& translationsFolder = {});
 
     // One file that run() writes, relative to the output folder, and the
     // group it belongs to.
@@ -27,6 +29,9 @@ public:
     bool run(const QStringList& names = {});
     // Every file run() writes when drawing every picture.
     std::vector<OutputFile> outputFiles() const;
+    // The files, besides the generator itself, that the pictures are drawn
+    // from, each with the group drawn from it.
+    std::vector<OutputFile> sourceFiles() const;
     QStringList knownNames() const { return catalogue_.names(); }
     QString errorString() const { return error_; }
 

@@ -1,11 +1,20 @@
 #include "buttonface.h"
 
-#include <QFont>
 #include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainter>
 
 #include "artcolours.h"
+
+QFont ButtonFace::captionFont(const QString& caption, QSize size) {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setBold(true);
+    font.setPixelSize(qRound(size.height() * 0.48));
+    while (QFontMetricsF(font).horizontalAdvance(caption) > size.width() - 16 &&
+           font.pixelSize() > 8)
+        font.setPixelSize(font.pixelSize() - 1);
+    return font;
+}
 
 QImage ButtonFace::draw(const QString& caption, QSize size, int scale) {
     QImage image(size * scale, QImage::Format_RGB32);
@@ -28,13 +37,7 @@ QImage ButtonFace::draw(const QString& caption, QSize size, int scale) {
     painter.setBrush(Qt::NoBrush);
     painter.drawRoundedRect(plate.adjusted(1.5, 1.5, -1.5, -1.5), radius - 1.5, radius - 1.5);
 
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setBold(true);
-    font.setPixelSize(qRound(size.height() * 0.48));
-    while (QFontMetricsF(font).horizontalAdvance(caption) > size.width() - 16 &&
-           font.pixelSize() > 8)
-        font.setPixelSize(font.pixelSize() - 1);
-    painter.setFont(font);
+    painter.setFont(captionFont(caption, size));
     painter.setPen(QColor(10, 20, 60, 190));
     painter.drawText(plate.translated(0, 1.2), Qt::AlignCenter, caption);
     painter.setPen(artcolours::caption);

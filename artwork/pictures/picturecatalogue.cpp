@@ -1,13 +1,18 @@
 #include "picturecatalogue.h"
 
+#include <QDir>
+#include <QTranslator>
+
 #include <memory>
 
 #include "buttonface.h"
 #include "dualpairanimation.h"
 #include "emblem.h"
+#include "languagechoice.h"
 #include "menubackground.h"
 #include "pointercursor.h"
 #include "voyageanimation.h"
+#include "wordedfaces.h"
 
 using geometry::PlatonicSolid;
 
@@ -28,7 +33,7 @@ PictureCatalogue::Sequence dualPair(const AnimationTable::Sequence& files,
 
 }  // namespace
 
-PictureCatalogue::PictureCatalogue() {
+PictureCatalogue::PictureCatalogue(const QString& translationsFolder) {
     using Placement = DualPairAnimation::Placement;
 
     stills_.push_back(
@@ -39,14 +44,7 @@ PictureCatalogue::PictureCatalogue() {
         {QStringLiteral("logo"), QStringLiteral("Images/logo2.jpg"), "JPEG", 92, [](int scale) {
              return Emblem::logo({100, 139}, scale);
          }});
-    for (const char* caption : {"Exit", "Next", "Answer", "Check", "Jotter", "Scramble"}) {
-        const QString text = QString::fromLatin1(caption);
-        stills_.push_back({QStringLiteral("buttons"),
-                           QStringLiteral("Images/") + text.toLower() + QStringLiteral(".jpg"),
-                           "JPEG", 92, [text](int scale) {
-                               return ButtonFace::draw(text, {119, 33}, scale);
-                           }});
-    }
+    addWordedFaces(translationsFolder);
     for (int size : {32, 48, 64, 128, 256})
         stills_.push_back({QStringLiteral("icons"),
                            QStringLiteral("icons/quorvane-%1.png").arg(size), "PNG", -1,
@@ -95,6 +93,36 @@ PictureCatalogue::PictureCatalogue() {
     sequences_.push_back({voyageFolder, voyageFolder, latin1(AnimationTable::kVoyage.prefix),
                           voyage->frameCount(),
                           [voyage](int i, int scale) { return voyage->frame(i, scale); }});
+}
+
+void PictureCatalogue::addWordedFaces(const QString& translationsFolder) {
+    const QString group = QStringLiteral("buttons");
+    auto add = [&](const WordedFaces::Face& face, const QString& language, const QString& word) {
+        const std::string path = AnimationTable::languageName(face.file, language.toStdString());
+        stills_.push_back({group, QString::fromStdString(path), "JPEG", 92,
+                           [word](int scale) {
+                               return ButtonFace::draw(word, {119, 33}, scale);
+                           },
+                           true, word});
+    };
+    for (const auto& face : WordedFaces::kAll) add(face, {}, QString::fromLatin1(face.word));
+
+    // The translations the program ships; one it could not read leaves the
+    // program in English, so that language needs no faces either.
+    if (translationsFolder.isEmpty()) return;
+    const QDir folder(translationsFolder);
+    for (const QString& file : folder.entryList(QDir::Files, QDir::Name)) {
+        const QString language =
+            QString::fromStdString(LanguageChoice::languageOfFile(file.toStdString()));
+        QTranslator translator;
+        if (language.isEmpty() || !translator.load(folder.filePath(file)) || translator.isEmpty())
+            continue;
+        sources_.push_back({group, folder.filePath(file)});
+        for (const auto& face : WordedFaces::kAll) {
+            const QString word = translator.translate(WordedFaces::kContext, face.word);
+            add(face, language, word.isEmpty() ? QString::fromLatin1(face.word) : word);
+        }
+    }
 }
 
 QStringList PictureCatalogue::names() const {

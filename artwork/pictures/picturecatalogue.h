@@ -42,9 +42,21 @@ public:
         // False for pictures the program never reads itself (the desktop's
         // icons come in sizes of their own).
         bool sharpVersion = true;
+        // The word on a button face, in its language; empty for other pictures.
+        QString caption = QString();
     };
 
-    PictureCatalogue();
+    // A file a group of pictures is drawn from: when it changes, the group is
+    // drawn again.
+    struct Source {
+        QString name;
+        QString path;
+    };
+
+    // The button faces with words on them are drawn in English and again in
+    // every language with a translation (quorvane_de.qm) in
+    // `translationsFolder`, the words as it translates them.
+    explicit PictureCatalogue(const QString& translationsFolder = {});
 
     // Where the sharper version of `path` goes: "Images/exit.jpg" gives
     // "Images/exit@2x.jpg".
@@ -52,9 +64,13 @@ public:
 
     const std::vector<Sequence>& sequences() const { return sequences_; }
     const std::vector<Still>& stills() const { return stills_; }
+    const std::vector<Source>& sources() const { return sources_; }
     QStringList names() const;
 
 private:
+    void addWordedFaces(const QString& translationsFolder);
+
     std::vector<Sequence> sequences_;
     std::vector<Still> stills_;
+    std::vector<Source> sources_;
 };

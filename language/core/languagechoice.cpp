@@ -3,6 +3,11 @@
 #include <algorithm>
 #include <cctype>
 
+namespace {
+constexpr std::string_view kFilePrefix = "quorvane_";
+constexpr std::string_view kFileSuffix = ".qm";
+}  // namespace
+
 std::string LanguageChoice::normalised(std::string_view tag) {
     // "de_DE.UTF-8@euro": the encoding and the modifier say nothing about the language.
     const std::size_t end = tag.find_first_of(".@");
@@ -38,4 +43,19 @@ std::string LanguageChoice::choose(const std::vector<std::string>& preferred,
         if (const std::string* general = find(language)) return *general;
     }
     return {};
+}
+
+std::string LanguageChoice::translationFile(std::string_view language) {
+    std::string file(kFilePrefix);
+    file += language;
+    file += kFileSuffix;
+    return file;
+}
+
+std::string LanguageChoice::languageOfFile(std::string_view file) {
+    if (file.size() <= kFilePrefix.size() + kFileSuffix.size() || !file.starts_with(kFilePrefix) ||
+        !file.ends_with(kFileSuffix))
+        return {};
+    return std::string(
+        file.substr(kFilePrefix.size(), file.size() - kFilePrefix.size() - kFileSuffix.size()));
 }

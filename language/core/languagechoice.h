@@ -21,4 +21,9 @@ public:
     // "pt_BR" before "pt"; a preferred "de-AT" takes "de".
     static std::string choose(const std::vector<std::string>& preferred,
                               const std::vector<std::string>& available);
+
+    // The file of a language's translation, "de" -> "quorvane_de.qm", and
+    // back: the language a file holds, or "" for any other file.
+    static std::string translationFile(std::string_view language);
+    static std::string languageOfFile(std::string_view file);
 };

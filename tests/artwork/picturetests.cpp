@@ -18,20 +18,30 @@
 
 #include "animationtable.h"
 #include "dodecahedralgraph.h"
+#include "languagechoice.h"
 #include "module1.h"
+#include "pictures/buttonface.h"
 #include "pictures/dualpairanimation.h"
 #include "pictures/hamiltoncircuits.h"
 #include "pictures/picturecatalogue.h"
 #include "pictures/voyageanimation.h"
+#include "wordedfaces.h"
 
 namespace {
 
-// Runs the real generator into a fresh folder, for the named groups or all.
+// The translations the build made, from which the button faces take their words.
+QString translationsFolder() { return QStringLiteral(QUORVANE_TRANSLATIONS_FOLDER); }
+
+// Runs the real generator into a fresh folder, for the named groups or all,
+// with the build's translations.
 class Generated {
 public:
     explicit Generated(const QStringList& names = {}) {
         QProcess generator;
-        generator.start(QStringLiteral(QUORVANE_ARTWORK_PROGRAM), QStringList{dir_.path()} + names);
+        generator.start(
+            QStringLiteral(QUORVANE_ARTWORK_PROGRAM),
+            QStringList{QStringLiteral("--translations"), translationsFolder(), dir_.path()} +
+                names);
         ok_ = generator.waitForFinished(120000) && generator.exitStatus() == QProcess::NormalExit &&
               generator.exitCode() == 0;
         if (!ok_) log_ = QString::fromLocal8Bit(generator.readAllStandardError());
@@ -86,6 +96,26 @@ const StillFile kStills[] = {
 const int kIconSizes[] = {32, 48, 64, 128, 256};
 
 QString iconFile(int size) { return QStringLiteral("icons/quorvane-%1.png").arg(size); }
+
+// English ("") and every language the build made a translation for.
+QStringList faceLanguages() {
+    QStringList languages{QString()};
+    for (const QString& file : QDir(translationsFolder()).entryList(QDir::Files, QDir::Name)) {
+        const std::string language = LanguageChoice::languageOfFile(file.toStdString());
+        if (!language.empty()) languages << QString::fromStdString(language);
+    }
+    return languages;
+}
+
+// Every button face in every language: "Images/exit.jpg", "Images/exit.de.jpg", ...
+QStringList languageFaceFiles() {
+    QStringList files;
+    for (const QString& language : faceLanguages())
+        for (const auto& face : WordedFaces::kAll)
+            files << QString::fromStdString(
+                AnimationTable::languageName(face.file, language.toStdString()));
+    return files;
+}
 
 // Mean absolute difference per colour channel, 0 to 255.
 double step(const QImage& a, const QImage& b) {
@@ -218,6 +248,10 @@ TEST_F(WholeSet, GeneratorWritesEveryFileTheProgramReads) {
             << still.file;
     for (int size : kIconSizes)
         EXPECT_EQ(QImage(out.path(iconFile(size))).size(), QSize(size, size)) << size;
+    // German, French and Spanish at least.
+    EXPECT_GE(faceLanguages().size(), 4) << translationsFolder().toStdString();
+    for (const QString& file : languageFaceFiles())
+        EXPECT_EQ(QImage(out.path(file)).size(), QSize(119, 33)) << file.toStdString();
 }
 
 TEST_F(WholeSet, EveryPictureTheProgramReadsHasASharpVersionOfTwiceTheSize) {
@@ -236,6 +270,10 @@ TEST_F(WholeSet, EveryPictureTheProgramReadsHasASharpVersionOfTwiceTheSize) {
     for (const StillFile& still : kStills) {
         const QString file = PictureCatalogue::sharpPath(QString::fromLatin1(still.file));
         EXPECT_EQ(QImage(out.path(file)).size(), still.size * 2) << file.toStdString();
+    }
+    for (const QString& face : languageFaceFiles()) {
+        const QString file = PictureCatalogue::sharpPath(face);
+        EXPECT_EQ(QImage(out.path(file)).size(), QSize(238, 66)) << file.toStdString();
     }
     for (int size : kIconSizes)
         EXPECT_FALSE(QFileInfo::exists(out.path(PictureCatalogue::sharpPath(iconFile(size)))))
@@ -305,6 +343,33 @@ TEST(Pictures, SharpVersionsAreNamedBesideTheNormalOnes) {
         EXPECT_EQ(PictureCatalogue::sharpPath(QString::fromLatin1(c.path)),
                   QString::fromLatin1(c.sharp))
             << c.path;
+}
+
+// A face drawn for a language lies beside the English one, and its sharper
+// version beside it in turn; the picture files know the worded faces by the
+// screens' own spelling of their names.
+TEST(Pictures, LanguageFacesAreNamedBesideTheEnglishOnes) {
+    const struct {
+        const char* name;
+        const char* language;
+        const char* named;
+        const char* sharp;
+    } cases[] = {
+        {"Images/exit.jpg", "de", "Images/exit.de.jpg", "Images/exit.de@2x.jpg"},
+        {"images\\check.jpg", "pt_BR", "images\\check.pt_BR.jpg", "images\\check.pt_BR@2x.jpg"},
+        {"Images/exit.jpg", "", "Images/exit.jpg", "Images/exit@2x.jpg"},
+        {"run.d/face.png", "fr", "run.d/face.fr.png", "run.d/face.fr@2x.png"},
+    };
+    for (const auto& c : cases) {
+        const std::string named = AnimationTable::languageName(c.name, c.language);
+        EXPECT_EQ(named, c.named) << c.name << " in " << c.language;
+        EXPECT_EQ(AnimationTable::sharpName(named), c.sharp) << c.name << " in " << c.language;
+    }
+    for (const char* name : {"Images\\exit.jpg", "images\\CHECK.JPG", "Images/scramble.jpg"})
+        EXPECT_TRUE(WordedFaces::isWorded(name)) << name;
+    for (const char* name : {"Images\\logo2.jpg", "recip1\\reci0000.gif", "exit.jpg",
+                             "Images\\exit.jpg\\", "Images\\exit.de.jpg", ""})
+        EXPECT_FALSE(WordedFaces::isWorded(name)) << name;
 }
 
 TEST(Pictures, GeneratorRefusesUnknownNamesAndMissingArguments) {
@@ -414,6 +479,53 @@ TEST(Pictures, ButtonsLogoIconsAndCursorLookTheirPart) {
         }
     EXPECT_GT(opaque, 150);
     EXPECT_GT(clear, 300);
+}
+
+// Each word sits inside its face with room to spare, at the face's own font
+// size and at both scales: a word too long for it is caught here, not shrunk.
+TEST(Pictures, EveryButtonWordFitsItsFaceInEveryLanguage) {
+    const PictureCatalogue catalogue(translationsFolder());
+    const QSize size(119, 33);
+    const int fullSize = ButtonFace::captionFont(QString(), size).pixelSize();
+    QStringList drawn;
+    for (const auto& still : catalogue.stills()) {
+        if (still.caption.isEmpty()) continue;
+        drawn << still.path;
+        const std::string name =
+            still.path.toStdString() + " \"" + still.caption.toStdString() + '"';
+        EXPECT_EQ(ButtonFace::captionFont(still.caption, size).pixelSize(), fullSize)
+            << name << " is too long for its face";
+        for (int scale : {1, 2}) {
+            // The word is what differs from the bare face.
+            const QImage face = still.draw(scale);
+            const QImage bare = ButtonFace::draw(QString(), size, scale);
+            ASSERT_EQ(face.size(), size * scale) << name;
+            QRect ink;
+            for (int y = 0; y < face.height(); ++y)
+                for (int x = 0; x < face.width(); ++x)
+                    if (face.pixel(x, y) != bare.pixel(x, y)) ink |= QRect(x, y, 1, 1);
+            const QRect room =
+                QRect(QPoint(), face.size()).adjusted(6 * scale, 4 * scale, -6 * scale, -4 * scale);
+            EXPECT_TRUE(room.contains(ink))
+                << name << " at " << scale << "x: ink from " << ink.left() << "," << ink.top()
+                << " to " << ink.right() << "," << ink.bottom();
+            EXPECT_GT(ink.width(), 10 * scale) << name;
+        }
+    }
+    EXPECT_EQ(drawn, languageFaceFiles());
+    // The translations reached the faces: no language keeps every English word.
+    auto captionOf = [&](const std::string& path) {
+        for (const auto& still : catalogue.stills())
+            if (still.path.toStdString() == path) return still.caption;
+        return QString();
+    };
+    for (const QString& language : faceLanguages().mid(1)) {
+        int translated = 0;
+        for (const auto& face : WordedFaces::kAll)
+            translated += captionOf(AnimationTable::languageName(
+                              face.file, language.toStdString())) != QString::fromLatin1(face.word);
+        EXPECT_GT(translated, 0) << language.toStdString();
+    }
 }
 
 TEST(Voyage, TheTravellerWalksPartOfATrueCircuitAndTheLoopRestartsCalmly) {

@@ -41,4 +41,19 @@ TEST(LanguageChoice, NothingAvailableIsAlwaysEnglish) {
     EXPECT_EQ(LanguageChoice::choose({"de-DE", "fr"}, {}), "");
 }
 
+// The program and the picture generator both find the languages by these names.
+TEST(LanguageChoice, TranslationFilesNameTheirLanguage) {
+    EXPECT_EQ(LanguageChoice::translationFile("pt_BR"), "quorvane_pt_BR.qm");
+    const struct {
+        const char* file;
+        const char* language;  // "" when the file is no translation
+    } cases[] = {
+        {"quorvane_de.qm", "de"}, {"quorvane_pt_BR.qm", "pt_BR"}, {"quorvane_.qm", ""},
+        {"quorvane_de.ts", ""},   {"qtbase_de.qm", ""},           {"quorvane_de.qm~", ""},
+        {"xquorvane_de.qm", ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(LanguageChoice::languageOfFile(c.file), c.language) << c.file;
+}
+
 }  // namespace
