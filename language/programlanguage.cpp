@@ -15,9 +15,6 @@
 namespace programlanguage {
 namespace {
 
-const QString kPrefix = QStringLiteral("quorvane_");
-const QString kSuffix = QStringLiteral(".qm");
-
 std::unique_ptr<QTranslator>& ownTranslator() {
     static std::unique_ptr<QTranslator> t;
     return t;
@@ -37,7 +34,8 @@ QStringList translationFolders() {
 
 QString fileFor(const QString& language) {
     for (const QString& folder : translationFolders()) {
-        QString path = QDir(folder).filePath(kPrefix + language + kSuffix);
+        QString path = QDir(folder).filePath(
+            QString::fromStdString(LanguageChoice::translationFile(language.toStdString())));
         if (QFile::exists(path)) return path;
     }
     return {};
@@ -58,10 +56,10 @@ void installQtOwn(const QString& language) {
 QStringList available() {
     QStringList languages;
     for (const QString& folder : translationFolders()) {
-        const QStringList files =
-            QDir(folder).entryList({kPrefix + QLatin1Char('*') + kSuffix}, QDir::Files);
-        for (const QString& file : files)
-            languages << file.mid(kPrefix.size(), file.size() - kPrefix.size() - kSuffix.size());
+        for (const QString& file : QDir(folder).entryList(QDir::Files)) {
+            const std::string language = LanguageChoice::languageOfFile(file.toStdString());
+            if (!language.empty()) languages << QString::fromStdString(language);
+        }
     }
     languages.removeDuplicates();
     return languages;
@@ -92,6 +90,7 @@ bool installLanguage(const QString& language) {
     const QString file = fileFor(language);
     if (file.isEmpty() || !installFile(file)) return false;
     installQtOwn(language);
+    PictureFiles::setLanguage(language);
     return true;
 }
 
@@ -102,6 +101,7 @@ QString install() {
 }
 
 void uninstall() {
+    PictureFiles::setLanguage({});
     for (auto* t : {&ownTranslator(), &qtTranslator()}) {
         if (*t) QCoreApplication::removeTranslator(t->get());
         t->reset();

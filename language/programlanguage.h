@@ -19,8 +19,9 @@ QString chosen(const QStringList& preferred);
 // leaves the program in English. Returns the language installed, "" for English.
 QString install();
 
-// Installs the translation for one language ("de"), with Qt's own; false,
-// and English, when there is none or it cannot be read.
+// Installs the translation for one language ("de"), with Qt's own, and has
+// the picture files read that language's button faces; false, and English,
+// when there is none or it cannot be read.
 bool installLanguage(const QString& language);
 
 // Installs the program's translation from one file; false, and English, when

@@ -11,6 +11,7 @@
 #include <cstdio>
 
 #include "animationtable.h"
+#include "wordedfaces.h"
 
 namespace {
 
@@ -22,6 +23,11 @@ QStringList& customFolders() {
 QStringList& failures() {
     static QStringList names;
     return names;
+}
+
+QString& faceLanguage() {
+    static QString language;
+    return language;
 }
 
 // One path component matched without regard to case; an exact match wins.
@@ -82,6 +88,12 @@ QString doubleResolutionName(const QString& name) {
     return QString::fromStdString(AnimationTable::sharpName(name.toStdString()));
 }
 
+// "Images\exit.jpg" -> "Images\exit.de.jpg"
+QString languageName(const QString& name, const QString& language) {
+    return QString::fromStdString(
+        AnimationTable::languageName(name.toStdString(), language.toStdString()));
+}
+
 // Qt's readers decode the first part of a cut-off GIF or JPEG without an
 // error, so a file must also end the way its format ends: a GIF with its
 // trailer byte, a JPEG with its end-of-image marker, a PNG with its IEND chunk.
@@ -124,18 +136,38 @@ QImage readFile(const QString& path, QString* why) {
 
 }  // namespace
 
+namespace {
+
+// A version of a picture that may be missing or damaged without a word said.
+QImage readQuietly(const QString& name, qreal ratio) {
+    const QString path = PictureFiles::resolve(name);
+    if (path.isEmpty()) return {};
+    QImage image = readFile(path, nullptr);
+    if (!image.isNull()) image.setDevicePixelRatio(ratio);
+    return image;
+}
+
+}  // namespace
+
 QImage PictureFiles::load(const QString& name) {
-    // On a high-density screen a picture drawn at twice the size is used where
-    // one exists; it covers the same logical area, only sharper.
-    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) &&
-        qGuiApp->devicePixelRatio() > 1.0) {
-        const QString sharper = resolve(doubleResolutionName(name));
-        if (!sharper.isEmpty()) {
-            QImage image = readFile(sharper, nullptr);
-            if (!image.isNull()) {
-                image.setDevicePixelRatio(2.0);
-                return image;
-            }
+    // The pupil's language's face comes before the English one, and on a
+    // high-density screen a picture drawn at twice the size before the normal
+    // one; it covers the same logical area, only sharper. The word matters
+    // more than the sharpness.
+    const bool dense = qobject_cast<QGuiApplication*>(QCoreApplication::instance()) &&
+                       qGuiApp->devicePixelRatio() > 1.0;
+    QStringList versions;
+    if (!faceLanguage().isEmpty() && WordedFaces::isWorded(name.toStdString()))
+        versions << languageName(name, faceLanguage());
+    versions << name;
+    for (const QString& version : versions) {
+        if (dense) {
+            QImage image = readQuietly(doubleResolutionName(version), 2.0);
+            if (!image.isNull()) return image;
+        }
+        if (version != name) {
+            QImage image = readQuietly(version, 1.0);
+            if (!image.isNull()) return image;
         }
     }
     const QString path = resolve(name);
@@ -152,6 +184,9 @@ QImage PictureFiles::load(const QString& name) {
     }
     return image;
 }
+
+void PictureFiles::setLanguage(const QString& language) { faceLanguage() = language; }
+QString PictureFiles::language() { return faceLanguage(); }
 
 QStringList PictureFiles::reportedFailures() { return failures(); }
 void PictureFiles::clearReportedFailures() { failures().clear(); }

@@ -20,8 +20,15 @@ public:
     static QString resolve(const QString& name);
 
     // Reads a picture. A missing or unreadable file gives a null image and one
-    // line on standard error naming the file (once per name in a run).
+    // line on standard error naming the file (once per name in a run). A
+    // button face with a word on it is read in the pupil's language first
+    // ("Images\exit.de.jpg"), and in English where that one is missing or
+    // unreadable.
     static QImage load(const QString& name);
+
+    // The language whose button faces load() reads first ("de"); "" for English.
+    static void setLanguage(const QString& language);
+    static QString language();
 
     // Names reported as unreadable so far (for tests), and a fresh start.
     static QStringList reportedFailures();

@@ -392,4 +392,54 @@ TEST_F(HighDensity, JotterStrokesAreKeptAtTheDevicesResolution) {
         << "the stroke is a doubled 1x drawing";
 }
 
+// On a high-density screen the pupil's language's face comes first, sharp if
+// it can; its word matters more than sharpness, so a normal face in the
+// language comes before a sharp English one.
+TEST_F(HighDensity, ButtonFacesInThePupilsLanguageComeSharpWhereTheyCan) {
+    const QColor english(0, 160, 0), englishSharp(200, 0, 200), german(0, 0, 220),
+        germanSharp(230, 140, 0);
+    const struct {
+        const char* what;
+        const char* language;
+        bool germanFace, germanSharpFace, damagedGerman;
+        QColor expected;
+        qreal ratio;
+    } cases[] = {
+        {"German, sharp", "de", true, true, false, germanSharp, 2.0},
+        {"German, only normal", "de", true, false, false, german, 1.0},
+        {"German damaged", "de", true, true, true, englishSharp, 2.0},
+        {"English pupil", "", true, true, false, englishSharp, 2.0},
+    };
+    ASSERT_TRUE(writeFlat(path("Images/exit.jpg"), {119, 33}, english));
+    ASSERT_TRUE(writeFlat(path("Images/exit@2x.jpg"), {238, 66}, englishSharp));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        QFile::remove(path("Images/exit.de.jpg"));
+        QFile::remove(path("Images/exit.de@2x.jpg"));
+        if (c.germanFace) {
+            ASSERT_TRUE(writeFlat(path("Images/exit.de.jpg"), {119, 33}, german));
+        }
+        if (c.germanSharpFace) {
+            ASSERT_TRUE(writeFlat(path("Images/exit.de@2x.jpg"), {238, 66}, germanSharp));
+        }
+        if (c.damagedGerman) {
+            for (const char* file : {"Images/exit.de.jpg", "Images/exit.de@2x.jpg"}) {
+                QFile f(path(file));
+                ASSERT_TRUE(f.resize(f.size() / 2));
+            }
+        }
+        PictureFiles::setLanguage(QString::fromLatin1(c.language));
+        const QImage picture = PictureFiles::load(QStringLiteral("Images\\exit.jpg"));
+        PictureFiles::setLanguage({});
+        ASSERT_FALSE(picture.isNull());
+        EXPECT_EQ(picture.devicePixelRatio(), c.ratio);
+        EXPECT_EQ(picture.deviceIndependentSize(), QSizeF(119, 33));
+        const QColor shown = picture.pixelColor(picture.rect().center());
+        EXPECT_NEAR(shown.red(), c.expected.red(), 12);
+        EXPECT_NEAR(shown.green(), c.expected.green(), 12);
+        EXPECT_NEAR(shown.blue(), c.expected.blue(), 12);
+    }
+    EXPECT_TRUE(PictureFiles::reportedFailures().isEmpty());
+}
+
 }  // namespace

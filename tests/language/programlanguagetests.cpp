@@ -87,4 +87,21 @@ TEST_F(ProgramLanguage, MissingFileLeavesEnglish) {
     EXPECT_EQ(verdict(), QStringLiteral("Wrong, Try Again"));
 }
 
+// The button faces follow the language the texts speak, and English with them.
+TEST_F(ProgramLanguage, ButtonFacesFollowTheInstalledLanguage) {
+    const struct {
+        const char* name;
+        QByteArray content;
+        const char* faces;
+    } cases[] = {{"German", built(), "de"}, {"damaged", QByteArray("qm?"), ""}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        place(QStringLiteral("quorvane_de.qm"), c.content);
+        EXPECT_EQ(programlanguage::installLanguage(QStringLiteral("de")), *c.faces != '\0');
+        EXPECT_EQ(PictureFiles::language(), QString::fromLatin1(c.faces));
+        programlanguage::uninstall();
+        EXPECT_EQ(PictureFiles::language(), QString());
+    }
+}
+
 }  // namespace

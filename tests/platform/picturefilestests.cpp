@@ -80,4 +80,56 @@ TEST_F(PictureFilesTest, MissingDamagedAndEscapingNamesGiveNoPictureAndOneReport
         << "each name reported once, however often it fails";
 }
 
+// A button face in the pupil's language comes first; the English one stands
+// in, without a word said, when it is missing or damaged. English pupils and
+// pictures without words never look for one.
+TEST_F(PictureFilesTest, ButtonFacesComeInThePupilsLanguageAndFallBackToEnglish) {
+    enum Face { Present, Missing, Damaged };
+    const struct {
+        const char* what;
+        const char* language;
+        const char* name;  // as the screens write it
+        const char* english;
+        const char* translated;
+        Face face;
+        bool wantTranslated;
+    } cases[] = {
+        {"German", "de", "Images\\exit.jpg", "Images/exit.jpg", "Images/exit.de.jpg", Present,
+         true},
+        {"any case", "de", "IMAGES\\Check.JPG", "Images/check.jpg", "Images/check.de.jpg", Present,
+         true},
+        {"missing", "de", "Images\\next.jpg", "Images/next.jpg", "Images/next.de.jpg", Missing,
+         false},
+        {"damaged", "de", "Images\\next.jpg", "Images/next.jpg", "Images/next.de.jpg", Damaged,
+         false},
+        {"English pupil", "", "Images\\exit.jpg", "Images/exit.jpg", "Images/exit.de.jpg", Present,
+         false},
+        {"another language's", "fr", "Images\\exit.jpg", "Images/exit.jpg", "Images/exit.de.jpg",
+         Present, false},
+        {"no word on it", "de", "Images\\logo2.jpg", "Images/logo2.jpg", "Images/logo2.de.jpg",
+         Present, false},
+    };
+    for (const auto& c : cases) {
+        QTemporaryDir folder;
+        PictureFiles::setSearchFolders({folder.path()});
+        PictureFiles::setLanguage(QString::fromLatin1(c.language));
+        ASSERT_TRUE(
+            fixtures::writeJpeg(folder.filePath(QString::fromLatin1(c.english)), 8, 8, Qt::red));
+        const QString translated = folder.filePath(QString::fromLatin1(c.translated));
+        if (c.face == Present) {
+            ASSERT_TRUE(fixtures::writeJpeg(translated, 8, 8, Qt::blue));
+        } else if (c.face == Damaged) {
+            QFile damaged(translated);
+            ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+            damaged.write("not a picture at all");
+        }
+        const QImage picture = PictureFiles::load(QString::fromLatin1(c.name));
+        ASSERT_FALSE(picture.isNull()) << c.what;
+        const QColor shown = picture.pixelColor(4, 4);
+        EXPECT_EQ(shown.blue() > shown.red(), c.wantTranslated) << c.what;
+        EXPECT_TRUE(PictureFiles::reportedFailures().isEmpty()) << c.what;
+    }
+    PictureFiles::setLanguage({});
+}
+
 }  // namespace
