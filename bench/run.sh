@@ -56,18 +56,9 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 130' INT TERM
 
-# A private X server of the classroom size the screens are designed for. It
-# must not reset when its last client leaves, or the next start finds no display.
-exec 3> "$work/display"
-Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp -noreset > "$work/xvfb.log" 2>&1 &
-xvfb=$!
-exec 3>&-
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || { echo "Xvfb did not start" >&2; cat "$work/xvfb.log" >&2; exit 1; }
-export DISPLAY=":$(cat "$work/display")"
-export XDG_RUNTIME_DIR="$work/runtime"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-unset QT_QPA_PLATFORM
+# A private X server of the classroom size the screens are designed for.
+. "$root/tests/support/privatexvfb.sh"
+private_xvfb "$work" 800x600 >&2 || exit 1
 
 # The program is started from its run folder, as a teacher would start it.
 cd "$build/run"
