@@ -31,6 +31,9 @@ wanted() { [[ "$parts" == *" $1 "* ]]; }
 for tool in cmake ninja Xvfb xdotool strace awk; do
     command -v "$tool" > /dev/null || { echo "run.sh needs $tool" >&2; exit 1; }
 done
+# Google Benchmark is needed only here, so the program's own set-up leaves it out.
+dpkg-query -W -f='${Status}' libbenchmark-dev 2> /dev/null | grep -q 'install ok installed' ||
+    { echo "run.sh needs Google Benchmark: apt-get install libbenchmark-dev" >&2; exit 1; }
 
 echo "Building into $build ..." >&2
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVANE_BENCHMARKS=ON \
