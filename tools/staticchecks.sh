@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Static checks over the program's own sources: clang-format's style,
 # clang-tidy's agreed checks (.clang-tidy) and cppcheck. Takes the build folder
-# whose compile_commands.json clang-tidy reads.
+# whose compile_commands.json clang-tidy reads and, when that build was made
+# from a copy of this tree (the package's), the copy's folder.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${1:-$root/build}
+built_from=${2:-$root}
 cd "$root"
 
 mapfile -t all < <(git ls-files '*.cpp' '*.h')
@@ -21,7 +23,7 @@ cppcheck --quiet --enable=warning,performance,portability --library=qt --inline-
     "${dirs[@]/#/-I}" module1 platform app mediapanel duality hamilton jotter program artwork
 
 echo "clang-tidy: ${#program[@]} files"
-run-clang-tidy -p "$build" -j "$(nproc)" -quiet "${program[@]/#/$root/}" > "$build/clang-tidy.log" 2>&1 || {
+run-clang-tidy -p "$build" -j "$(nproc)" -quiet "${program[@]/#/$built_from/}" > "$build/clang-tidy.log" 2>&1 || {
     grep -E 'warning:|error:' "$build/clang-tidy.log" | sort -u
     exit 1
 }

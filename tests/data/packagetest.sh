@@ -1,15 +1,23 @@
 #!/usr/bin/env bash
-# packagetest.sh <source tree> <title window check>
+# packagetest.sh <source tree> <title window check> [<folder>]
 # Builds the Debian package the way a fresh checkout builds it
 # (dpkg-buildpackage, which also runs the quick suite on the offscreen
 # platform), fails on any lintian error or warning, then unpacks the .deb into
 # a clean root, checks its files and control data, and starts the installed
-# program there on a virtual display.
+# program there on a virtual display. Given a folder, the package is built
+# there (in <folder>/quorvane) and kept, so the test command can run the rest
+# of its tests on that same build rather than compile everything again.
 set -eu
 src=$1
 check=$2
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+if [ -n "${3:-}" ]; then
+    work=$3
+    rm -rf "$work"
+    mkdir -p "$work"
+else
+    work=$(mktemp -d)
+    trap 'rm -rf "$work"' EXIT
+fi
 
 # The tree as committed plus any change not yet committed, without build folders.
 mkdir "$work/quorvane"
