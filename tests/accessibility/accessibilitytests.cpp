@@ -4,24 +4,17 @@
 #include <QAccessible>
 #include <QCoreApplication>
 #include <QLineEdit>
-#include <QTemporaryDir>
 #include <QTest>
 
-#include <gtest/gtest.h>
-
-#include "accessiblelabel.h"
-#include "appscreens.h"
 #include "duality.h"
-#include "dualityscreens.h"
 #include "edgehandle.h"
+#include "everyscreen.h"
 #include "hamilton.h"
-#include "hamiltonscreens.h"
-#include "jotterscreens.h"
 #include "label.h"
 #include "mediapanel.h"
 #include "module1.h"
 #include "notepad.h"
-#include "picturefiles.h"
+#include "programtest.h"
 #include "qstringprinter.h"
 #include "screenregistry.h"
 
@@ -42,23 +35,12 @@ QStringList namesInTree(QAccessibleInterface* node) {
     return names;
 }
 
-class AccessibilityTest : public ::testing::Test {
+// No pictures are found, so the picture buttons show their captions.
+class AccessibilityTest : public ProgramTest {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(empty.isValid());
-        PictureFiles::setSearchFolders({empty.path()});  // picture buttons show their captions
-        Module1::reset();
-        registerAppScreens();
-        registerDualityScreens();
-        registerHamiltonScreens();
-        registerJotterScreens();
-        AccessibleLabel::setAnnouncementObserver([this](Label* l) { announced << l->caption(); });
-    }
-    void TearDown() override {
-        AccessibleLabel::setAnnouncementObserver({});
-        ScreenRegistry::instance().unloadAll();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        PictureFiles::setSearchFolders({});
+        ProgramTest::SetUp();
+        registerEveryScreen();
     }
     Screen* show(const char* name) {
         return ScreenRegistry::instance().show(QString::fromLatin1(name));
@@ -77,9 +59,6 @@ protected:
                 << " has no name";
         }
     }
-
-    QTemporaryDir empty;
-    QStringList announced;
 };
 
 TEST_F(AccessibilityTest, PictureButtonsAreNamedByWhatTheyDo) {
@@ -230,7 +209,7 @@ TEST_F(AccessibilityTest, ClickableLabelsOfferAPressThatClicks) {
         << "a disabled topic offers nothing";
     voyage->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    flushDeletes();
     EXPECT_NE(ScreenRegistry::instance().find(QStringLiteral("hamilton")), nullptr);
     EXPECT_EQ(ScreenRegistry::instance().find(QStringLiteral("intro0")), nullptr);
 }
