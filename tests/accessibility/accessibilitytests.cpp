@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QTest>
 
+#include "accessiblelabel.h"
 #include "duality.h"
 #include "edgehandle.h"
 #include "everyscreen.h"
@@ -41,7 +42,9 @@ protected:
     void SetUp() override {
         ProgramTest::SetUp();
         registerEveryScreen();
+        AccessibleLabel::setAnnouncementObserver([this](Label* l) { announced << l->caption(); });
     }
+
     Screen* show(const char* name) {
         return ScreenRegistry::instance().show(QString::fromLatin1(name));
     }
@@ -59,6 +62,8 @@ protected:
                 << " has no name";
         }
     }
+
+    QStringList announced;
 };
 
 TEST_F(AccessibilityTest, PictureButtonsAreNamedByWhatTheyDo) {

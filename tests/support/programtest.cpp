@@ -6,7 +6,6 @@
 #include "accessiblelabel.h"
 #include "application.h"
 #include "desktop.h"
-#include "label.h"
 #include "module1.h"
 #include "picturefiles.h"
 #include "programlanguage.h"
@@ -57,8 +56,6 @@ void ProgramTest::SetUp() {
         return true;
     });
     application::setEndHandler([this] { ++ends; });
-    AccessibleLabel::setAnnouncementObserver(
-        [this](Label* label) { announced << label->caption(); });
     ASSERT_TRUE(pictures.isValid());
     PictureFiles::setSearchFolders({pictures.path()});
 }

@@ -2,7 +2,6 @@
 
 #include <QList>
 #include <QString>
-#include <QStringList>
 #include <QTemporaryDir>
 #include <QUrl>
 
@@ -20,7 +19,7 @@ class ScreenRegistry;
 // pictures reported unreadable, the shared variables, an 800 by 600 desktop,
 // the pointer, the shell (requests are recorded, nothing opens), the end
 // (counted, the program never really ends), the random source (the clock's
-// generator), the announcements to a screen reader (recorded) and the
+// generator), the watcher of screen-reader announcements (none) and the
 // language (English). Afterwards every screen is unloaded and deleted.
 // Nothing is registered here: each suite registers the screens it links.
 class ProgramTest : public ::testing::Test {
@@ -44,7 +43,6 @@ protected:
     QTemporaryDir pictures;
     int ends = 0;
     QList<QUrl> addressesOpened;
-    QStringList announced;
 
 private:
     static void resetHooks();
