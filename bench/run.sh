@@ -31,6 +31,9 @@ wanted() { [[ "$parts" == *" $1 "* ]]; }
 for tool in cmake ninja Xvfb xdotool strace awk; do
     command -v "$tool" > /dev/null || { echo "run.sh needs $tool" >&2; exit 1; }
 done
+# Google Benchmark is needed only here, so the program's own set-up leaves it out.
+dpkg-query -W -f='${Status}' libbenchmark-dev 2> /dev/null | grep -q 'install ok installed' ||
+    { echo "run.sh needs Google Benchmark: apt-get install libbenchmark-dev" >&2; exit 1; }
 
 echo "Building into $build ..." >&2
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVANE_BENCHMARKS=ON \
@@ -56,18 +59,9 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 130' INT TERM
 
-# A private X server of the classroom size the screens are designed for. It
-# must not reset when its last client leaves, or the next start finds no display.
-exec 3> "$work/display"
-Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp -noreset > "$work/xvfb.log" 2>&1 &
-xvfb=$!
-exec 3>&-
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || { echo "Xvfb did not start" >&2; cat "$work/xvfb.log" >&2; exit 1; }
-export DISPLAY=":$(cat "$work/display")"
-export XDG_RUNTIME_DIR="$work/runtime"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-unset QT_QPA_PLATFORM
+# A private X server of the classroom size the screens are designed for.
+. "$root/tests/support/privatexvfb.sh"
+private_xvfb "$work" 800x600 >&2 || exit 1
 
 # The program is started from its run folder, as a teacher would start it.
 cd "$build/run"

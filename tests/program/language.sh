@@ -11,7 +11,8 @@ trap 'kill $app $xvfb 2>/dev/null; wait 2>/dev/null; rm -rf "$work"' EXIT
 
 xvfb=
 command -v xdotool > /dev/null || { echo "xdotool is not installed"; exit 1; }
-source "$(dirname "${BASH_SOURCE[0]}")/privatedisplay.sh"
+. "$(dirname "${BASH_SOURCE[0]}")/../support/privatexvfb.sh"
+private_xvfb "$work" 800x600 || exit 1
 unset LANGUAGE LC_ALL LC_MESSAGES LANG
 
 english="Hamilton's Voyage Around the World"

@@ -9,6 +9,7 @@ program=$1
 mode=$2
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 work=$(mktemp -d)
+xvfb=
 trap 'kill $xvfb 2>/dev/null; wait 2>/dev/null; rm -rf "$work"' EXIT
 
 for tool in dbus-run-session dbus-send /usr/libexec/at-spi-bus-launcher; do
@@ -17,7 +18,8 @@ done
 /usr/bin/python3 -c 'import pyatspi' 2> /dev/null || { echo "python3-pyatspi is not installed"; exit 1; }
 [ "$mode" = keys ] && ! command -v xdotool > /dev/null && { echo "xdotool is not installed"; exit 1; }
 
-source "$here/privatedisplay.sh"
+. "$here/../support/privatexvfb.sh"
+private_xvfb "$work" 800x600 || exit 1
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 
 # Everything below shares one private session bus, gone when the play ends.

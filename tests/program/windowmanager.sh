@@ -15,7 +15,7 @@ fail() { echo "FAIL: $*"; echo "--- program output"; cat "$work/out.log" 2>/dev/
 for tool in openbox xdotool xprop xwininfo wmctrl; do
     command -v "$tool" > /dev/null || fail "$tool is not installed"
 done
-. "$(dirname "${BASH_SOURCE[0]}")/privatexvfb.sh"
+. "$(dirname "${BASH_SOURCE[0]}")/../support/privatexvfb.sh"
 private_xvfb "$work" 1280x1024 || fail "no Xvfb"
 
 openbox --sm-disable > "$work/openbox.log" 2>&1 &
