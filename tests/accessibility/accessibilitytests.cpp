@@ -4,24 +4,18 @@
 #include <QAccessible>
 #include <QCoreApplication>
 #include <QLineEdit>
-#include <QTemporaryDir>
 #include <QTest>
 
-#include <gtest/gtest.h>
-
 #include "accessiblelabel.h"
-#include "appscreens.h"
 #include "duality.h"
-#include "dualityscreens.h"
 #include "edgehandle.h"
+#include "everyscreen.h"
 #include "hamilton.h"
-#include "hamiltonscreens.h"
-#include "jotterscreens.h"
 #include "label.h"
 #include "mediapanel.h"
 #include "module1.h"
 #include "notepad.h"
-#include "picturefiles.h"
+#include "programtest.h"
 #include "qstringprinter.h"
 #include "screenregistry.h"
 
@@ -42,24 +36,15 @@ QStringList namesInTree(QAccessibleInterface* node) {
     return names;
 }
 
-class AccessibilityTest : public ::testing::Test {
+// No pictures are found, so the picture buttons show their captions.
+class AccessibilityTest : public ProgramTest {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(empty.isValid());
-        PictureFiles::setSearchFolders({empty.path()});  // picture buttons show their captions
-        Module1::reset();
-        registerAppScreens();
-        registerDualityScreens();
-        registerHamiltonScreens();
-        registerJotterScreens();
+        ProgramTest::SetUp();
+        registerEveryScreen();
         AccessibleLabel::setAnnouncementObserver([this](Label* l) { announced << l->caption(); });
     }
-    void TearDown() override {
-        AccessibleLabel::setAnnouncementObserver({});
-        ScreenRegistry::instance().unloadAll();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        PictureFiles::setSearchFolders({});
-    }
+
     Screen* show(const char* name) {
         return ScreenRegistry::instance().show(QString::fromLatin1(name));
     }
@@ -78,7 +63,6 @@ protected:
         }
     }
 
-    QTemporaryDir empty;
     QStringList announced;
 };
 
@@ -230,7 +214,7 @@ TEST_F(AccessibilityTest, ClickableLabelsOfferAPressThatClicks) {
         << "a disabled topic offers nothing";
     voyage->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    flushDeletes();
     EXPECT_NE(ScreenRegistry::instance().find(QStringLiteral("hamilton")), nullptr);
     EXPECT_EQ(ScreenRegistry::instance().find(QStringLiteral("intro0")), nullptr);
 }

@@ -3,10 +3,14 @@
 #include <QTest>
 #include <QWindow>
 
-#include "apptestfixture.h"
+#include "appscreens.h"
+#include "fixturepictures.h"
 #include "imagebox.h"
 #include "intro0.h"
 #include "picturebutton.h"
+#include "picturefiles.h"
+#include "programtest.h"
+#include "screenregistry.h"
 #include "shell.h"
 #include "twips.h"
 
@@ -22,17 +26,14 @@ public:
     static inline bool menuWasLoaded = false;
 };
 
-class MenuTest : public AppTest {
+class MenuTest : public ProgramTest {
 protected:
     void SetUp() override {
-        AppTest::SetUp();
-        writeShellPictures();
+        ProgramTest::SetUp();
+        registerAppScreens();
+        ASSERT_TRUE(fixtures::writeShellPictures(pictures.path()));
         menu = static_cast<intro0*>(registry().show(QStringLiteral("intro0")));
         ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
-    }
-    void TearDown() override {
-        shell::setOpenHandler({});
-        AppTest::TearDown();
     }
     // Moves the pointer through the window, so the move lands on whatever lies there.
     void moveTo(QWidget* over) {
@@ -108,7 +109,7 @@ TEST_F(MenuTest, HighlightFollowsThePointerUntilItCrossesTheBackground) {
 TEST_F(MenuTest, DualityShowsItsScreenBeforeTheMenuGoes) {
     registry().registerScreen(QStringLiteral("duality"),
                               [] { return new Activity(QStringLiteral("duality")); });
-    QTest::mouseClick(menu->Label5(0), Qt::LeftButton);
+    click(menu->Label5(0));
     EXPECT_TRUE(Activity::menuWasLoaded);
     EXPECT_TRUE(registry().isLoaded(QStringLiteral("duality")));
     EXPECT_FALSE(registry().isLoaded(QStringLiteral("intro0")));
@@ -117,10 +118,10 @@ TEST_F(MenuTest, DualityShowsItsScreenBeforeTheMenuGoes) {
 TEST_F(MenuTest, TheVoyageOpensTheHamiltonScreenAndDisabledEntriesDoNothing) {
     registry().registerScreen(QStringLiteral("hamilton"),
                               [] { return new Activity(QStringLiteral("hamilton")); });
-    QTest::mouseClick(menu->Label5(1), Qt::LeftButton);
-    QTest::mouseClick(menu->Label2(3), Qt::LeftButton);
+    click(menu->Label5(1));
+    click(menu->Label2(3));
     EXPECT_TRUE(registry().isLoaded(QStringLiteral("intro0")));
-    QTest::mouseClick(menu->Label5(2), Qt::LeftButton);
+    click(menu->Label5(2));
     EXPECT_TRUE(registry().isLoaded(QStringLiteral("hamilton")));
     EXPECT_FALSE(registry().isLoaded(QStringLiteral("intro0")));
 }
@@ -131,7 +132,7 @@ TEST_F(MenuTest, TheWebAddressOpensThroughTheShellAndTheMenuStays) {
         opened << url;
         return false;  // no browser: the menu carries on all the same
     });
-    QTest::mouseClick(menu->Label6(), Qt::LeftButton);
+    click(menu->Label6());
     ASSERT_EQ(opened.size(), 1);
     EXPECT_EQ(opened[0], QUrl(intro0::publisherAddress()));
     EXPECT_TRUE(registry().isLoaded(QStringLiteral("intro0")));

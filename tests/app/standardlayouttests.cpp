@@ -2,9 +2,12 @@
 // the button column, with every step standing alone.
 #include <QPushButton>
 
-#include "apptestfixture.h"
+#include "desktop.h"
+#include "fixturepictures.h"
 #include "imagebox.h"
 #include "picturebutton.h"
+#include "picturefiles.h"
+#include "programtest.h"
 #include "screen.h"
 #include "standardlayout.h"
 #include "twips.h"
@@ -25,7 +28,7 @@ std::ostream& operator<<(std::ostream& os, const Placed& p) {
     return os << p.left << "," << p.top << " " << p.width << "x" << p.height;
 }
 
-class StandardLayoutTest : public AppTest {
+class StandardLayoutTest : public ProgramTest {
 protected:
     PictureButton* addButton(const QString& name) {
         auto* b = new PictureButton(&screen, name, name);
@@ -56,7 +59,7 @@ TEST_F(StandardLayoutTest, CentresTheScreenOnAnyDesktopWithoutClamping) {
 }
 
 TEST_F(StandardLayoutTest, StacksTheFullButtonSetWithNoGapsAndNoTabStops) {
-    writeButtonPictures();
+    ASSERT_TRUE(fixtures::writeButtonPictures(pictures.path()));
     for (const char* name : {"cmdexit", "cmdgo", "cmdsoln", "Cmdcheckit", "cmdjotter"})
         addButton(QString::fromLatin1(name));
     PictureButton* scramble = addButton(QStringLiteral("cmdscramble"));
@@ -105,7 +108,7 @@ TEST_F(StandardLayoutTest, WithoutPicturesTheLayoutIsStillDone) {
 }
 
 TEST_F(StandardLayoutTest, AnUnreadablePictureKeepsTheOneTheButtonHad) {
-    writeButtonPictures();
+    ASSERT_TRUE(fixtures::writeButtonPictures(pictures.path()));
     PictureButton* go = addButton(QStringLiteral("cmdgo"));
     QImage before(5, 5, QImage::Format_RGB32);
     before.fill(Qt::magenta);

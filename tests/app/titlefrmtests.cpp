@@ -4,16 +4,25 @@
 #include <QTest>
 #include <QTimer>
 
-#include "apptestfixture.h"
+#include "appscreens.h"
+#include "fixturepictures.h"
 #include "imagebox.h"
 #include "intro0.h"
+#include "module1.h"
+#include "picturefiles.h"
+#include "programtest.h"
+#include "screenregistry.h"
 #include "titlefrm.h"
 #include "twips.h"
 
 namespace {
 
-class TitleTest : public AppTest {
+class TitleTest : public ProgramTest {
 protected:
+    void SetUp() override {
+        ProgramTest::SetUp();
+        registerAppScreens();
+    }
     Titlefrm* title() { return static_cast<Titlefrm*>(registry().get(QStringLiteral("Titlefrm"))); }
     int shownFrame() {
         return fixtures::frameOf(title()->control<ImageBox>(QStringLiteral("Picture1"))->picture());
@@ -24,7 +33,7 @@ protected:
 };
 
 TEST_F(TitleTest, LoadsCentredOnItsOwnSizeWithFrameZeroAndTheTimerRunning) {
-    writeShellPictures();
+    ASSERT_TRUE(fixtures::writeShellPictures(pictures.path()));
     Titlefrm* t = title();
     EXPECT_FALSE(t->usedFallback());
     EXPECT_EQ(Module1::framenum, 0);
@@ -43,7 +52,7 @@ TEST_F(TitleTest, LoadsCentredOnItsOwnSizeWithFrameZeroAndTheTimerRunning) {
 }
 
 TEST_F(TitleTest, TicksStepThroughTheTwentyFiveFramesAndWrap) {
-    writeShellPictures();
+    ASSERT_TRUE(fixtures::writeShellPictures(pictures.path()));
     Titlefrm* t = title();
     std::vector<int> shown;
     for (int tick = 1; tick <= 27; ++tick) {
@@ -59,7 +68,7 @@ TEST_F(TitleTest, TicksStepThroughTheTwentyFiveFramesAndWrap) {
 }
 
 TEST_F(TitleTest, FrameNumbersLeftByOtherScreensAreBroughtBackIntoTheSequence) {
-    writeShellPictures();
+    ASSERT_TRUE(fixtures::writeShellPictures(pictures.path()));
     Titlefrm* t = title();
     Module1::framenum.reset();
     t->timer1Tick();
@@ -102,11 +111,11 @@ public:
 };
 
 TEST_F(TitleTest, OkShowsTheMenuBeforeTheTitleScreenGoes) {
-    writeShellPictures();
+    ASSERT_TRUE(fixtures::writeShellPictures(pictures.path()));
     registry().registerScreen(QStringLiteral("intro0"), [] { return new MenuProbe; });
     registry().show(QStringLiteral("Titlefrm"));
     QPointer<QTimer> timer = title()->findChild<QTimer*>(QStringLiteral("Timer1"));
-    QTest::mouseClick(button("Command1"), Qt::LeftButton);
+    click(button("Command1"));
     EXPECT_TRUE(MenuProbe::titleWasLoaded);
     EXPECT_FALSE(registry().isLoaded(QStringLiteral("Titlefrm")));
     ASSERT_TRUE(registry().isLoaded(QStringLiteral("intro0")));
@@ -115,13 +124,10 @@ TEST_F(TitleTest, OkShowsTheMenuBeforeTheTitleScreenGoes) {
 }
 
 TEST_F(TitleTest, MenuExitGivesCancelWhichBringsAFreshMenuAndExitEnds) {
-    writeShellPictures();
+    ASSERT_TRUE(fixtures::writeShellPictures(pictures.path()));
     registry().show(QStringLiteral("intro0"));
     const int menuLoads = registry().loadCount(QStringLiteral("intro0"));
-    QTest::mouseClick(registry()
-                          .find(QStringLiteral("intro0"))
-                          ->control<QAbstractButton>(QStringLiteral("Command1")),
-                      Qt::LeftButton);
+    click(registry().find(QStringLiteral("intro0")), "Command1");
     EXPECT_FALSE(registry().isLoaded(QStringLiteral("intro0")));
     ASSERT_TRUE(registry().isLoaded(QStringLiteral("Titlefrm")));
     EXPECT_TRUE(title()->isVisible());
@@ -129,7 +135,7 @@ TEST_F(TitleTest, MenuExitGivesCancelWhichBringsAFreshMenuAndExitEnds) {
     EXPECT_TRUE(title()->findChild<QTimer*>(QStringLiteral("Timer1"))->isActive())
         << "loaded before it was relabelled";
 
-    QTest::mouseClick(button("Command1"), Qt::LeftButton);
+    click(button("Command1"));
     EXPECT_EQ(registry().loadCount(QStringLiteral("intro0")), menuLoads + 1);
     EXPECT_FALSE(registry().isLoaded(QStringLiteral("Titlefrm")));
     flushDeletes();
@@ -137,14 +143,14 @@ TEST_F(TitleTest, MenuExitGivesCancelWhichBringsAFreshMenuAndExitEnds) {
     registry().show(QStringLiteral("Titlefrm"));
     EXPECT_EQ(button("Command1")->text(), QStringLiteral("OK"))
         << "a new load starts from the designed caption";
-    QTest::mouseClick(button("Command2"), Qt::LeftButton);
+    click(button("Command2"));
     EXPECT_EQ(ends, 1);
     EXPECT_FALSE(registry().isLoaded(QStringLiteral("Titlefrm")));
     EXPECT_FALSE(registry().isLoaded(QStringLiteral("intro0")));
 }
 
 TEST_F(TitleTest, TextsFitTheirBoxes) {
-    writeShellPictures();
+    ASSERT_TRUE(fixtures::writeShellPictures(pictures.path()));
     EXPECT_TRUE(title()->control<Label>(QStringLiteral("Label4"))->captionFits());
     for (const char* name : {"Command1", "Command2"}) {
         QPushButton* b = button(name);

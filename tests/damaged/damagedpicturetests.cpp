@@ -2,7 +2,6 @@
 // overwritten with noise, in a private stand-in for the run folder: the program
 // tours every screen as a pupil would and each control still does its job,
 // and standard error names the damaged file exactly once.
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -10,32 +9,26 @@
 #include <QTest>
 #include <QTimer>
 
-#include <gtest/gtest.h>
-
 #include <iterator>
 #include <ostream>
 #include <random>
 
 #include "answercheck.h"
-#include "application.h"
-#include "appscreens.h"
 #include "desktop.h"
 #include "duality.h"
-#include "dualityscreens.h"
+#include "everyscreen.h"
 #include "hamilton.h"
-#include "hamiltonscreens.h"
 #include "imagebox.h"
 #include "intro0.h"
-#include "jotterscreens.h"
 #include "label.h"
 #include "mediapanel.h"
 #include "module1.h"
 #include "picturebutton.h"
 #include "picturefiles.h"
+#include "programtest.h"
 #include "questionbank.h"
 #include "random.h"
 #include "screenregistry.h"
-#include "shell.h"
 #include "stderrcapture.h"
 #include "titlefrm.h"
 
@@ -132,24 +125,17 @@ bool damage(const QString& path, Damage how) {
     return damaged.open(QIODevice::WriteOnly) && damaged.write(bytes) == bytes.size();
 }
 
-class DamagedPicture : public ::testing::TestWithParam<std::tuple<PictureCase, Damage>> {
+class DamagedPicture : public ProgramTest,
+                       public ::testing::WithParamInterface<std::tuple<PictureCase, Damage>> {
 protected:
-    static void SetUpTestSuite() {
-        registerAppScreens();
-        registerDualityScreens();
-        registerHamiltonScreens();
-        registerJotterScreens();
-    }
+    static void SetUpTestSuite() { registerEveryScreen(); }
 
     void SetUp() override {
+        ProgramTest::SetUp();
         ASSERT_TRUE(m_run.isValid());
         ASSERT_TRUE(linkRunFolder(m_run.path(), QString::fromLatin1(std::get<0>(GetParam()).file)));
         PictureFiles::setSearchFolders({m_run.path()});
-        PictureFiles::clearReportedFailures();
-        Module1::reset();
         desktop::setSizeOverride(QSize(1024, 768));
-        shell::setOpenHandler([](const QUrl&) { return true; });
-        application::setEndHandler([] {});
         m_questionDrawn = 0;
         Random::setSource([this] {
             return (static_cast<float>(kQuestionsToured[m_questionDrawn]) + 0.5f) /
@@ -157,36 +143,12 @@ protected:
         });
     }
 
-    void TearDown() override {
-        ScreenRegistry::instance().unloadAll();
-        settle();
-        Random::setSource({});
-        application::setEndHandler({});
-        shell::setOpenHandler({});
-        desktop::setSizeOverride({});
-        PictureFiles::setSearchFolders({});
-    }
-
-    static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
-
     // Stops a screen's own timers so that only the test moves its animation.
     template <class S>
     static S* opened(const char* name) {
         auto* screen = qobject_cast<S*>(ScreenRegistry::instance().find(QString::fromLatin1(name)));
         if (screen) screen->stopTimers();
         return screen;
-    }
-
-    // A click through the window, so it reaches whatever a pupil would hit there.
-    static void click(QWidget* control) {
-        ASSERT_NE(control, nullptr);
-        QWidget* window = control->window();
-        QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {},
-                          control->mapTo(window, control->rect().center()));
-        settle();
-    }
-    static void click(Screen* screen, const char* name) {
-        click(screen->control(QString::fromLatin1(name)));
     }
 
     void tourTitle() {

@@ -8,13 +8,10 @@
 #include <QTest>
 #include <QTimer>
 
-#include <gtest/gtest.h>
-
 #include <memory>
 
 #include "answercheck.h"
 #include "appscreens.h"
-#include "desktop.h"
 #include "duality.h"
 #include "dualityscreens.h"
 #include "fixturepictures.h"
@@ -24,10 +21,10 @@
 #include "module1.h"
 #include "picturebutton.h"
 #include "picturefiles.h"
+#include "programtest.h"
 #include "questionbank.h"
 #include "random.h"
 #include "screenregistry.h"
-#include "shell.h"
 #include "twips.h"
 
 namespace {
@@ -63,7 +60,7 @@ void typeInto(QWidget* box, const QString& text) {
     }
 }
 
-class DualityScreen : public ::testing::Test {
+class DualityScreen : public ProgramTest {
 protected:
     static void SetUpTestSuite() {
         s_pictures = std::make_unique<QTemporaryDir>();
@@ -82,19 +79,9 @@ protected:
     static void TearDownTestSuite() { s_pictures.reset(); }
 
     void SetUp() override {
-        Module1::reset();
+        ProgramTest::SetUp();
         PictureFiles::setSearchFolders({s_pictures->path()});
-        desktop::setSizeOverride(QSize(800, 600));
-        shell::setOpenHandler([](const QUrl&) { return false; });
         setDraw(0.0f);
-    }
-    void TearDown() override {
-        ScreenRegistry::instance().unloadAll();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        Random::setSource({});
-        PictureFiles::setSearchFolders({});
-        desktop::setSizeOverride({});
-        Module1::reset();
     }
 
     void setDraw(float r) {
@@ -110,16 +97,8 @@ protected:
         EXPECT_NE(screen, nullptr);
         return screen;
     }
-    static void click(Screen* screen, const char* name) {
-        QWidget* button = screen->control(QString::fromLatin1(name));
-        ASSERT_NE(button, nullptr) << name;
-        QTest::mouseClick(button, Qt::LeftButton);
-    }
     static int frameOnShow(duality* screen) {
         return fixtures::frameOf(screen->Image2()->picture());
-    }
-    static void unloadSettled() {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
     static std::unique_ptr<QTemporaryDir> s_pictures;
@@ -174,7 +153,7 @@ TEST_F(DualityScreen, ReopeningNeverRepeatsTheLastQuestion) {
     auto* screen = openOn(3);
     ASSERT_EQ(Module1::lastquestion, 3);
     click(screen, "cmdexit");
-    unloadSettled();
+    flushDeletes();
     ASSERT_FALSE(registry.isLoaded(kDuality));
 
     // The same draw again: the repeat rule moves it on to the next question.
@@ -205,7 +184,7 @@ TEST_F(DualityScreen, FullScreenLabelHiddenForOctahedronAndCubeQuestions) {
 TEST_F(DualityScreen, FullScreenLabelIgnoresClicksAndHasItsOwnPointer) {
     auto* screen = openOn(2);
     const QString question = screen->Label1()->caption();
-    QTest::mouseClick(screen->Label3(), Qt::LeftButton);
+    click(screen->Label3());
     EXPECT_EQ(screen->Label1()->caption(), question);
     EXPECT_EQ(screen->Label4()->caption(), QString());
     EXPECT_EQ(screen->Label3()->cursor().shape(), Qt::BitmapCursor);
@@ -226,7 +205,7 @@ TEST_F(DualityScreen, AnswerShowsTheExpectedNumber) {
         EXPECT_EQ(screen->Text1()->text(), QStringLiteral("7"));
         EXPECT_TRUE(screen->Timer1()->isActive());
         screens::unload(kDuality);
-        unloadSettled();
+        flushDeletes();
     }
 }
 
@@ -347,22 +326,22 @@ TEST_F(DualityScreen, TimerRunsTheAnimationOnItsOwn) {
 TEST_F(DualityScreen, MissingFrameKeepsThePreviousOneAndPanelStillSteps) {
     auto* screen = openOn(2);  // frame 5 of this sequence is missing
     MediaPanel* panel = screen->MMControl1();
-    QTest::mouseClick(panel->pauseButton(), Qt::LeftButton);
+    click(panel->pauseButton());
     EXPECT_FALSE(screen->Timer1()->isActive());
-    for (int i = 0; i < 4; ++i) QTest::mouseClick(panel->stepButton(), Qt::LeftButton);
+    for (int i = 0; i < 4; ++i) click(panel->stepButton());
     EXPECT_EQ(frameOnShow(screen), 4);
     screen->timer1Tick();
     EXPECT_EQ(Module1::framenum, 5);
     EXPECT_EQ(frameOnShow(screen), 4);
-    QTest::mouseClick(panel->stepButton(), Qt::LeftButton);
+    click(panel->stepButton());
     EXPECT_EQ(frameOnShow(screen), 6);
-    QTest::mouseClick(panel->playButton(), Qt::LeftButton);
+    click(panel->playButton());
     EXPECT_TRUE(screen->Timer1()->isActive());
 }
 
 TEST_F(DualityScreen, NextAfterPauseRestartsTheAnimation) {
     auto* screen = openOn(2);
-    QTest::mouseClick(screen->MMControl1()->pauseButton(), Qt::LeftButton);
+    click(screen->MMControl1()->pauseButton());
     ASSERT_FALSE(screen->Timer1()->isActive());
     click(screen, "cmdgo");
     EXPECT_TRUE(screen->Timer1()->isActive());
@@ -378,8 +357,8 @@ TEST_F(DualityScreen, WithoutAnyPicturesEverythingStillWorks) {
     EXPECT_EQ(screen->control<PictureButton>(QStringLiteral("cmdgo"))->text(),
               QStringLiteral("Next"));
     for (int i = 0; i < 25; ++i) screen->timer1Tick();
-    QTest::mouseClick(screen->MMControl1()->stepButton(), Qt::LeftButton);
-    QTest::mouseClick(screen->MMControl1()->backButton(), Qt::LeftButton);
+    click(screen->MMControl1()->stepButton());
+    click(screen->MMControl1()->backButton());
     screen->Text1()->setText(QStringLiteral("12"));
     click(screen, "Cmdcheckit");
     EXPECT_EQ(screen->Label4()->caption(), QString::fromUtf8(AnswerCheck::kRightText));
@@ -388,7 +367,7 @@ TEST_F(DualityScreen, WithoutAnyPicturesEverythingStillWorks) {
     click(screen, "cmdjotter");
     EXPECT_TRUE(ScreenRegistry::instance().isLoaded(kNotepad));
     click(screen, "cmdexit");
-    unloadSettled();
+    flushDeletes();
     EXPECT_FALSE(ScreenRegistry::instance().isLoaded(kDuality));
 }
 
@@ -405,7 +384,7 @@ TEST_F(DualityScreen, JotterOpensBesideTheRunningQuizAndClosesWithIt) {
     EXPECT_EQ(registry.loadCount(kNotepad), padLoads) << "opening it again keeps the one pad";
 
     click(screen, "cmdexit");
-    unloadSettled();
+    flushDeletes();
     EXPECT_FALSE(registry.isLoaded(kNotepad));
     EXPECT_FALSE(registry.isLoaded(kDuality));
     ASSERT_TRUE(registry.isLoaded(QStringLiteral("intro0")));
@@ -417,7 +396,7 @@ TEST_F(DualityScreen, ClosingFromTitleBarLeavesForTheMenu) {
     auto* screen = openOn(2);
     screens::show(kNotepad);
     screen->close();
-    unloadSettled();
+    flushDeletes();
     EXPECT_FALSE(registry.isLoaded(kDuality));
     EXPECT_FALSE(registry.isLoaded(kNotepad));
     EXPECT_TRUE(registry.isLoaded(QStringLiteral("intro0")));
@@ -428,8 +407,8 @@ TEST_F(DualityScreen, MenuEntryOpensTheQuiz) {
     ASSERT_NE(menu, nullptr);
     QWidget* entry = menu->control(QStringLiteral("Label5"), 0);
     ASSERT_NE(entry, nullptr);
-    QTest::mouseClick(entry, Qt::LeftButton);
-    unloadSettled();
+    click(entry);
+    flushDeletes();
     EXPECT_TRUE(ScreenRegistry::instance().isLoaded(kDuality));
     EXPECT_FALSE(ScreenRegistry::instance().isLoaded(QStringLiteral("intro0")));
 }

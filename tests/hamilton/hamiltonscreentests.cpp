@@ -1,12 +1,8 @@
 // The Hamilton screen as a pupil meets it: real widgets on the offscreen
 // platform, driven through the window with real mouse events.
-#include <QCoreApplication>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <set>
@@ -24,9 +20,9 @@
 #include "module1.h"
 #include "picturebutton.h"
 #include "picturefiles.h"
+#include "programtest.h"
 #include "random.h"
 #include "screenregistry.h"
-#include "shell.h"
 #include "solutioncircuits.h"
 #include "twips.h"
 
@@ -37,7 +33,7 @@ const QColor kYellow(255, 255, 0);
 
 QPoint pixelAt(double x, double y) { return {qRound(x / 15), qRound(y / 15)}; }
 
-class HamiltonScreen : public ::testing::Test {
+class HamiltonScreen : public ProgramTest {
 protected:
     static void SetUpTestSuite() {
         registerAppScreens();
@@ -45,26 +41,16 @@ protected:
         // Stands in for the Jotter, which the activity closes on its way out.
         ScreenRegistry::instance().registerScreen(
             QStringLiteral("notepad"), [] { return new Screen(QStringLiteral("notepad")); });
-        shell::setOpenHandler([](const QUrl&) { return true; });
     }
 
     void SetUp() override {
-        ASSERT_TRUE(m_pictures.isValid());
+        ProgramTest::SetUp();
         for (int n = 0; n < 120; ++n) {
             const QString file =
-                QStringLiteral("/voyvivsm/voyv0%1.gif").arg(n, 3, 10, QLatin1Char('0'));
-            ASSERT_TRUE(fixtures::writeGif(m_pictures.path() + file, 4, 4, n));
+                QStringLiteral("voyvivsm/voyv0%1.gif").arg(n, 3, 10, QLatin1Char('0'));
+            ASSERT_TRUE(fixtures::writeGif(path(file), 4, 4, n));
         }
-        PictureFiles::setSearchFolders({m_pictures.path()});
-        PictureFiles::clearReportedFailures();
         load();
-    }
-
-    void TearDown() override {
-        Random::setSource({});
-        ScreenRegistry::instance().unloadAll();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        PictureFiles::setSearchFolders({});
     }
 
     void load() {
@@ -81,15 +67,9 @@ protected:
         QTest::mouseClick(m_screen->windowHandle(), button, modifiers, pixelAt(x, y));
     }
     void pressEdge(int k) { press(m_screen->midx()[k], m_screen->midy()[k]); }
-    void click(const char* name) {
-        QWidget* w = m_screen->control(QString::fromLatin1(name));
-        ASSERT_NE(w, nullptr) << name;
-        QTest::mouseClick(m_screen->windowHandle(), Qt::LeftButton, {},
-                          w->mapTo(m_screen, w->rect().center()));
-    }
     void solveWith(int r) {
         Random::setSource([r] { return (r + 0.5f) / 5; });
-        click("cmdsoln");
+        click(m_screen, "cmdsoln");
     }
     std::set<int> markedEdges() const {
         std::set<int> on;
@@ -111,7 +91,6 @@ protected:
         return fixtures::frameOf(m_screen->control<ImageBox>(QStringLiteral("Image2"))->picture());
     }
 
-    QTemporaryDir m_pictures;
     hamilton* m_screen = nullptr;
 };
 
@@ -204,7 +183,7 @@ TEST_F(HamiltonScreen, ZoneBoundaryIsStrict) {
 
 // The verdict label covers the lower part of edge 0's zone while it shows.
 TEST_F(HamiltonScreen, VerdictLabelShieldsPartOfEdge0sZone) {
-    click("Cmdcheckit");
+    click(m_screen, "Cmdcheckit");
     ASSERT_TRUE(widget("Label4")->isVisible());
     press(5100, 7850);
     EXPECT_TRUE(markedEdges().empty());
@@ -249,7 +228,7 @@ TEST_P(HamiltonCheck, ShowsTheVerdictAndChangesNoMark) {
     for (int k : row.pressed) pressEdge(k);
     const auto marksBefore = markedEdges();
     const auto stackBefore = stackOrder();
-    click("Cmdcheckit");
+    click(m_screen, "Cmdcheckit");
     EXPECT_TRUE(widget("Label4")->isVisible());
     EXPECT_EQ(label("Label4")->caption(), QString::fromLatin1(row.verdict));
     EXPECT_TRUE(m_screen->Timer2()->isActive());
@@ -288,22 +267,22 @@ TEST_P(HamiltonSolution, ColoursAndStacksTheChosenCircuit) {
 INSTANTIATE_TEST_SUITE_P(Circuits, HamiltonSolution, ::testing::Range(0, 5));
 
 TEST_F(HamiltonScreen, SecondCheckGivesTheVerdictItsFullTimeAgain) {
-    click("Cmdcheckit");
+    click(m_screen, "Cmdcheckit");
     QTest::qWait(300);
     const int left = m_screen->Timer2()->remainingTime();
-    click("Cmdcheckit");
+    click(m_screen, "Cmdcheckit");
     EXPECT_GT(m_screen->Timer2()->remainingTime(), left);
     EXPECT_TRUE(widget("Label4")->isVisible());
 }
 
 TEST_F(HamiltonScreen, VerdictGoesAfterTwoSeconds) {
-    click("Cmdcheckit");
+    click(m_screen, "Cmdcheckit");
     QTRY_VERIFY_WITH_TIMEOUT(!widget("Label4")->isVisible(), 4000);
     EXPECT_FALSE(m_screen->Timer2()->isActive());
 }
 
 TEST_F(HamiltonScreen, SolutionHidesAShowingVerdictAtOnce) {
-    click("Cmdcheckit");
+    click(m_screen, "Cmdcheckit");
     solveWith(1);
     EXPECT_FALSE(widget("Label4")->isVisible());
     EXPECT_FALSE(m_screen->Timer2()->isActive());
@@ -311,7 +290,7 @@ TEST_F(HamiltonScreen, SolutionHidesAShowingVerdictAtOnce) {
 
 TEST_F(HamiltonScreen, ShowClueRevealsTheRunningAnimationAndThePanel) {
     for (int i = 0; i < 7; ++i) m_screen->timer1Tick();
-    click("Label2");
+    click(m_screen, "Label2");
     EXPECT_FALSE(widget("Label2")->isVisible());
     EXPECT_TRUE(widget("Image2")->isVisible());
     EXPECT_TRUE(widget("MMControl1")->isVisible());
@@ -319,9 +298,9 @@ TEST_F(HamiltonScreen, ShowClueRevealsTheRunningAnimationAndThePanel) {
     // The panel drives this screen's own timer and picture.
     auto* panel = m_screen->control<MediaPanel>(QStringLiteral("MMControl1"));
     m_screen->Timer1()->start();
-    QTest::mouseClick(panel->pauseButton(), Qt::LeftButton);
+    click(panel->pauseButton());
     EXPECT_FALSE(m_screen->Timer1()->isActive());
-    QTest::mouseClick(panel->stepButton(), Qt::LeftButton);
+    click(panel->stepButton());
     EXPECT_EQ(frameOnShow(), 8);
 }
 
@@ -339,8 +318,8 @@ TEST_F(HamiltonScreen, AnimationWrapsFromTheLastFrameToTheFirst) {
 // A frame that is missing or unreadable leaves the last good one showing and
 // the activity working.
 TEST_F(HamiltonScreen, BadFrameFilesKeepThePreviousFrame) {
-    QFile::remove(m_pictures.path() + QStringLiteral("/voyvivsm/voyv0007.gif"));
-    QFile garbage(m_pictures.path() + QStringLiteral("/voyvivsm/voyv0008.gif"));
+    QFile::remove(path(QStringLiteral("voyvivsm/voyv0007.gif")));
+    QFile garbage(path(QStringLiteral("voyvivsm/voyv0008.gif")));
     ASSERT_TRUE(garbage.open(QIODevice::WriteOnly | QIODevice::Truncate));
     garbage.write("not a picture");
     garbage.close();
@@ -359,18 +338,18 @@ TEST_F(HamiltonScreen, BadFrameFilesKeepThePreviousFrame) {
         << reported.join(u' ').toStdString();
     pressEdge(4);
     EXPECT_EQ(markedEdges(), std::set<int>{4});
-    click("Cmdcheckit");
+    click(m_screen, "Cmdcheckit");
     EXPECT_TRUE(widget("Label4")->isVisible());
 }
 
 TEST_F(HamiltonScreen, OpensWithoutAnyPictures) {
     ScreenRegistry::instance().unload(QStringLiteral("hamilton"));
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    PictureFiles::setSearchFolders({m_pictures.path() + QStringLiteral("/nothing-here")});
+    flushDeletes();
+    PictureFiles::setSearchFolders({path(QStringLiteral("nothing-here"))});
     load();
     EXPECT_TRUE(m_screen->control<ImageBox>(QStringLiteral("Image2"))->picture().isNull());
     m_screen->timer1Tick();
-    click("Label2");
+    click(m_screen, "Label2");
     EXPECT_TRUE(widget("Image2")->isVisible());
     EXPECT_EQ(m_screen->control<PictureButton>(QStringLiteral("cmdexit"))->text(),
               QStringLiteral("Exit"));
@@ -379,11 +358,11 @@ TEST_F(HamiltonScreen, OpensWithoutAnyPictures) {
 TEST_F(HamiltonScreen, ExitAndReEntryStartAfresh) {
     screens::show(QStringLiteral("notepad"));
     solveWith(2);
-    click("Cmdcheckit");
-    click("Label2");
+    click(m_screen, "Cmdcheckit");
+    click(m_screen, "Label2");
     for (int i = 0; i < 5; ++i) m_screen->timer1Tick();
-    click("cmdexit");
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    click(m_screen, "cmdexit");
+    flushDeletes();
     EXPECT_FALSE(ScreenRegistry::instance().isLoaded(QStringLiteral("hamilton")));
     EXPECT_FALSE(ScreenRegistry::instance().isLoaded(QStringLiteral("notepad")));
     ASSERT_TRUE(ScreenRegistry::instance().isLoaded(QStringLiteral("intro0")));
@@ -401,9 +380,9 @@ TEST_F(HamiltonScreen, ExitAndReEntryStartAfresh) {
 }
 
 TEST_F(HamiltonScreen, ClosingTheWindowLeavesLikeExit) {
-    click("Cmdcheckit");
+    click(m_screen, "Cmdcheckit");
     m_screen->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    flushDeletes();
     EXPECT_FALSE(ScreenRegistry::instance().isLoaded(QStringLiteral("hamilton")));
     EXPECT_TRUE(ScreenRegistry::instance().isLoaded(QStringLiteral("intro0")));
 }

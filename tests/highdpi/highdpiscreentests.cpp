@@ -7,34 +7,24 @@
 #include <QDir>
 #include <QFontMetrics>
 #include <QGuiApplication>
-#include <QTemporaryDir>
 #include <QTest>
-#include <QUrl>
 #include <QWindow>
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 
-#include "application.h"
-#include "appscreens.h"
-#include "desktop.h"
 #include "devicepixels.h"
-#include "dualityscreens.h"
+#include "everyscreen.h"
 #include "fixturepictures.h"
 #include "hamilton.h"
-#include "hamiltonscreens.h"
 #include "imagebox.h"
-#include "jotterscreens.h"
 #include "label.h"
 #include "linecontrol.h"
 #include "module1.h"
 #include "picturebutton.h"
-#include "picturefiles.h"
+#include "programtest.h"
 #include "screen.h"
 #include "screenregistry.h"
-#include "shell.h"
 #include "titlefrm.h"
 #include "twips.h"
 
@@ -53,36 +43,17 @@ const QColor kSharpColour(200, 0, 200);
 // Logical pixels of a length in twips, as the controls place it.
 int px(int t) { return twips::toPixels(t); }
 
-class HighDensity : public ::testing::Test {
+class HighDensity : public ProgramTest {
 protected:
-    static void SetUpTestSuite() {
-        registerAppScreens();
-        registerDualityScreens();
-        registerHamiltonScreens();
-        registerJotterScreens();
-        shell::setOpenHandler([](const QUrl&) { return true; });
-    }
+    static void SetUpTestSuite() { registerEveryScreen(); }
 
     void SetUp() override {
+        ProgramTest::SetUp();
         ASSERT_DOUBLE_EQ(qGuiApp->devicePixelRatio(), kRatio) << "run these with QT_SCALE_FACTOR=2";
-        ASSERT_TRUE(m_dir.isValid());
-        PictureFiles::setSearchFolders({m_dir.path()});
-        PictureFiles::clearReportedFailures();
-        Module1::reset();
-        desktop::setSizeOverride(QSize(800, 600));
-        application::setEndHandler([] {});
-    }
-
-    void TearDown() override {
-        ScreenRegistry::instance().unloadAll();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        application::setEndHandler({});
-        desktop::setSizeOverride({});
-        PictureFiles::setSearchFolders({});
     }
 
     QString path(const char* relative) const {
-        return m_dir.filePath(QString::fromLatin1(relative));
+        return ProgramTest::path(QString::fromLatin1(relative));
     }
 
     // Shows a screen with its animations held still.
@@ -99,8 +70,6 @@ protected:
         EXPECT_EQ(image.size(), screen->size() * kRatio) << "not drawn at the device's resolution";
         return image;
     }
-
-    QTemporaryDir m_dir;
 };
 
 TEST_F(HighDensity, EveryScreenKeepsItsLayoutInTwips) {
@@ -135,7 +104,7 @@ TEST_F(HighDensity, EveryScreenKeepsItsLayoutInTwips) {
                                  px(c.twips.height())));
         grabbed(screen);  // and the whole screen is drawn with twice the pixels each way
         screens::unload(QString::fromLatin1(c.screen));
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        flushDeletes();
     }
 }
 
@@ -221,7 +190,7 @@ TEST_F(HighDensity, TextsAreDrawnAtTheDevicesResolutionAndTheirLogicalSize) {
         EXPECT_LE(ink.height(), needed.height() * kRatio);
         EXPECT_GT(ink.height(), (needed.height() - metrics.lineSpacing()) * kRatio);
         screens::unload(QString::fromLatin1(c.screen));
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        flushDeletes();
     }
 }
 
@@ -304,7 +273,7 @@ TEST_F(HighDensity, PicturesComeFromTheirSharpVersionsAndFallBackToTheNormalOnes
         EXPECT_TRUE(near(image.pixel(c.sample * kRatio), sharp ? kSharpColour : kNormalColour))
             << "shows " << QColor(image.pixel(c.sample * kRatio)).name().toStdString();
         screens::unload(QString::fromLatin1(c.screen));
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        flushDeletes();
     }
 }
 

@@ -4,14 +4,12 @@
 #include <QMouseEvent>
 #include <QTest>
 
-#include <gtest/gtest.h>
-
 #include "commandbutton.h"
 #include "consolepalette.h"
-#include "desktop.h"
 #include "frame.h"
 #include "jotterscreens.h"
 #include "notepad.h"
+#include "programtest.h"
 #include "screenregistry.h"
 #include "twips.h"
 
@@ -25,26 +23,14 @@ const QColor kLightBlue(0, 0, 255);
 
 QColor toQColor(const Rgb& c) { return QColor(c.red, c.green, c.blue); }
 
-class Jotter : public ::testing::Test {
+class Jotter : public ProgramTest {
 protected:
     static void SetUpTestSuite() { registerJotterScreens(); }
 
     void SetUp() override {
-        desktop::setSizeOverride(QSize(800, 600));
+        ProgramTest::SetUp();
         pad = qobject_cast<notepad*>(screens::show(kNotepad));
         ASSERT_NE(pad, nullptr);
-    }
-    void TearDown() override {
-        ScreenRegistry::instance().unloadAll();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        desktop::setSizeOverride({});
-    }
-
-    void click(const char* name) {
-        auto* button = pad->control<CommandButton>(QString::fromLatin1(name));
-        ASSERT_NE(button, nullptr) << name;
-        ASSERT_TRUE(button->isVisible()) << name << " is not on show in this layout";
-        QTest::mouseClick(button, Qt::LeftButton);
     }
     // A stroke with the left button, from one pixel position to another.
     void stroke(QPoint from, QPoint to) {
@@ -209,28 +195,28 @@ TEST_F(Jotter, PressesOnTheCommandBarDoNotReachThePad) {
     const QPoint onBar = pad->Frame_landscape()->mapFromParent(QPoint(600, 10 + 2910 / 15));
     QTest::mousePress(pad->Frame_landscape(), Qt::LeftButton, {}, onBar);
     EXPECT_EQ(pad->currentPoint(), QPointF(150, 150));
-    QTest::mouseClick(pad->Label1(3), Qt::LeftButton);
+    click(pad->Label1(3));
     EXPECT_EQ(pad->currentPoint(), QPointF(150, 150));
 }
 
 TEST_F(Jotter, EraserIsAWideStrokeOfPadColour) {
     stroke(QPoint(20, 40), QPoint(200, 40));
     stroke(QPoint(20, 50), QPoint(200, 50));
-    click("Command5");
+    click(pad, "Command5");
     EXPECT_EQ(pad->pen().width(), 30);
     stroke(QPoint(20, 45), QPoint(200, 45));
     EXPECT_EQ(pixel(QPoint(100, 40)), kPadColour);
     EXPECT_EQ(pixel(QPoint(100, 50)), kPadColour);
-    click("Command2");
+    click(pad, "Command2");
     EXPECT_EQ(toQColor(pad->pen().colour()), kYellow);
     EXPECT_EQ(pad->pen().width(), 3);
 }
 
 TEST_F(Jotter, SwatchThenEraseThenWriteReturnsToTheSwatch) {
-    QTest::mouseClick(pad->Label1(9), Qt::LeftButton);
+    click(pad->Label1(9));
     EXPECT_EQ(toQColor(pad->pen().colour()), kLightBlue);
-    click("Command5");
-    click("Command2");
+    click(pad, "Command5");
+    click(pad, "Command2");
     EXPECT_EQ(toQColor(pad->pen().colour()), kLightBlue);
     EXPECT_EQ(pad->pen().width(), 3);
     stroke(QPoint(20, 20), QPoint(80, 20));
@@ -238,25 +224,25 @@ TEST_F(Jotter, SwatchThenEraseThenWriteReturnsToTheSwatch) {
 }
 
 TEST_F(Jotter, ClearWipesThePadAndKeepsAWritingColour) {
-    QTest::mouseClick(pad->Label1(1), Qt::LeftButton);
+    click(pad->Label1(1));
     stroke(QPoint(20, 20), QPoint(80, 20));
-    click("Command6");
+    click(pad, "Command6");
     EXPECT_TRUE(padIsBare());
     EXPECT_EQ(toQColor(pad->pen().colour()), kBlue) << "clearing while blue keeps blue";
     EXPECT_EQ(pad->currentPoint(), QPointF(0, 0));
 
-    click("Command5");
-    click("Command6");
+    click(pad, "Command5");
+    click(pad, "Command6");
     EXPECT_EQ(toQColor(pad->pen().colour()), kYellow) << "an eraser turns into the yellow pen";
     EXPECT_EQ(pad->pen().width(), 3);
-    click("Command2");
+    click(pad, "Command2");
     EXPECT_EQ(toQColor(pad->pen().colour()), kBlue) << "Write brings back the colour before Erase";
 }
 
 TEST_F(Jotter, FlipsBetweenWideAndTallWipingTheDrawing) {
-    QTest::mouseClick(pad->Label1(12), Qt::LeftButton);
+    click(pad->Label1(12));
     stroke(QPoint(20, 20), QPoint(80, 20));
-    click("Command3");
+    click(pad, "Command3");
     EXPECT_EQ(pad->orientation(), PadLayout::Orientation::Portrait);
     EXPECT_EQ(pad->widthTwips(), 4000);
     EXPECT_EQ(pad->heightTwips(), 12000);
@@ -267,18 +253,18 @@ TEST_F(Jotter, FlipsBetweenWideAndTallWipingTheDrawing) {
     EXPECT_EQ(toQColor(pad->pen().colour()), QColor(255, 0, 0)) << "the pen outlives a flip";
 
     // The tall column's buttons and swatches work the same.
-    QTest::mouseClick(pad->Label11(9), Qt::LeftButton);
-    click("Command8");
+    click(pad->Label11(9));
+    click(pad, "Command8");
     EXPECT_EQ(pad->pen().width(), 30);
-    click("Command10");
+    click(pad, "Command10");
     EXPECT_EQ(toQColor(pad->pen().colour()), kLightBlue);
     stroke(QPoint(20, 300), QPoint(80, 300));
     EXPECT_EQ(pixel(QPoint(50, 300)), kLightBlue);
-    click("Command7");
+    click(pad, "Command7");
     EXPECT_TRUE(padIsBare());
     stroke(QPoint(20, 20), QPoint(80, 20));
 
-    click("Command4");
+    click(pad, "Command4");
     EXPECT_EQ(pad->orientation(), PadLayout::Orientation::Landscape);
     EXPECT_EQ(pad->widthTwips(), 10005);
     EXPECT_EQ(pad->heightTwips(), 4140);
@@ -290,7 +276,7 @@ TEST_F(Jotter, FlipsBetweenWideAndTallWipingTheDrawing) {
 }
 
 TEST_F(Jotter, OpeningAgainKeepsTheDrawingAndThePen) {
-    QTest::mouseClick(pad->Label1(9), Qt::LeftButton);
+    click(pad->Label1(9));
     stroke(QPoint(20, 20), QPoint(80, 20));
     const int loads = ScreenRegistry::instance().loadCount(kNotepad);
     pad->hide();  // as if another window had covered it
@@ -311,14 +297,14 @@ class JotterClose : public Jotter, public ::testing::WithParamInterface<CloseCas
 
 TEST_P(JotterClose, UnloadsAndTheNextOpeningStartsAfresh) {
     const CloseCase& c = GetParam();
-    QTest::mouseClick(pad->Label1(1), Qt::LeftButton);
+    click(pad->Label1(1));
     stroke(QPoint(20, 20), QPoint(80, 20));
-    if (c.portrait) click("Command3");
+    if (c.portrait) click(pad, "Command3");
     if (c.exitButton)
-        click(c.exitButton);
+        click(pad, c.exitButton);
     else
         pad->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    flushDeletes();
     EXPECT_FALSE(ScreenRegistry::instance().isLoaded(kNotepad));
 
     pad = qobject_cast<notepad*>(screens::show(kNotepad));

@@ -3,30 +3,22 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
-#include <gtest/gtest.h>
-
-#include "application.h"
-#include "appscreens.h"
 #include "duality.h"
-#include "dualityscreens.h"
 #include "edgehandle.h"
+#include "everyscreen.h"
 #include "hamilton.h"
-#include "hamiltonscreens.h"
 #include "intro0.h"
-#include "jotterscreens.h"
 #include "label.h"
 #include "linecontrol.h"
 #include "mediapanel.h"
 #include "module1.h"
 #include "notepad.h"
-#include "picturefiles.h"
+#include "programtest.h"
 #include "qstringprinter.h"
 #include "screenregistry.h"
-#include "shell.h"
 
 namespace {
 
@@ -39,25 +31,12 @@ bool near(QColor a, QColor b) {
            qAbs(a.blue() - b.blue()) <= 24;
 }
 
-class Keyboard : public ::testing::Test {
+// No pictures are found, so the buttons show their captions.
+class Keyboard : public ProgramTest {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(empty.isValid());
-        PictureFiles::setSearchFolders({empty.path()});  // buttons show their captions
-        Module1::reset();
-        registerAppScreens();
-        registerDualityScreens();
-        registerHamiltonScreens();
-        registerJotterScreens();
-        application::setEndHandler([this] { ++ends; });
-        shell::setOpenHandler([this](const QUrl&) { return ++opened, true; });
-    }
-    void TearDown() override {
-        shell::setOpenHandler({});
-        application::setEndHandler({});
-        ScreenRegistry::instance().unloadAll();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        PictureFiles::setSearchFolders({});
+        ProgramTest::SetUp();
+        registerEveryScreen();
     }
 
     template <class T = Screen>
@@ -75,7 +54,7 @@ protected:
         if (!target) target = QApplication::activeWindow();
         ASSERT_NE(target, nullptr) << "no window has the focus";
         QTest::keyClick(target, k, modifiers);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        flushDeletes();
     }
     // What the focus rests on after each press of k: object names, or captions for labels.
     static QStringList walk(Qt::Key k, int presses) {
@@ -88,10 +67,6 @@ protected:
         }
         return visited;
     }
-
-    QTemporaryDir empty;
-    int ends = 0;
-    int opened = 0;
 };
 
 TEST_F(Keyboard, TitleEnterPressesTheFocusedButtonAndNoOtherKeyEnds) {
@@ -108,7 +83,7 @@ TEST_F(Keyboard, TitleEnterPressesTheFocusedButtonAndNoOtherKeyEnds) {
     ASSERT_NE(menu, nullptr) << "Enter on OK opens the menu";
     ASSERT_TRUE(QTest::qWaitForWindowActive(menu));
 
-    menu->control<QAbstractButton>(QStringLiteral("Command1"))->click();
+    click(menu, "Command1");
     title = loaded("Titlefrm");
     ASSERT_TRUE(QTest::qWaitForWindowActive(title));
     EXPECT_EQ(title->control<QPushButton>(QStringLiteral("Command1"))->text(),
@@ -145,7 +120,7 @@ TEST_F(Keyboard, MenuKeysWalkTheLiveTopicsTheAddressAndTheExitWithTheHighlight) 
 
     walk(Qt::Key_Tab, 2);
     key(Qt::Key_Space);
-    EXPECT_EQ(opened, 1) << "the web address opens";
+    EXPECT_EQ(addressesOpened.size(), 1) << "the web address opens";
     walk(Qt::Key_Tab, 3);
     key(Qt::Key_Return);
     EXPECT_NE(qobject_cast<hamilton*>(loaded("hamilton")), nullptr);
@@ -160,7 +135,7 @@ TEST_F(Keyboard, DualityKeepsTheFocusInTheAnswerBoxAndTabReachesEveryButton) {
     key(Qt::Key_Return);
     EXPECT_TRUE(text1->hasFocus());
     auto* check = quiz->control<QAbstractButton>(QStringLiteral("Cmdcheckit"));
-    QTest::mouseClick(check, Qt::LeftButton);
+    click(check);
     EXPECT_TRUE(text1->hasFocus()) << "a check by mouse gives the focus back to the box too";
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("12"));
     EXPECT_EQ(text1->text(), QStringLiteral("12"));
@@ -193,7 +168,7 @@ TEST_F(Keyboard, JotterButtonsAndSwatchesByTabAndEscapeCloses) {
     EXPECT_EQ(pad->pen().colour().blue, 255) << "Space picks light blue";
     EXPECT_EQ(pad->pen().colour().red, 0);
     key(Qt::Key_Escape);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    flushDeletes();
     EXPECT_EQ(loaded("notepad"), nullptr);
     EXPECT_NE(loaded("duality"), nullptr);
 }

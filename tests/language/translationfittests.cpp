@@ -5,24 +5,18 @@
 #include <QAbstractButton>
 #include <QLineEdit>
 #include <QStyleOptionButton>
-#include <QTemporaryDir>
 #include <QTest>
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
 
-#include "appscreens.h"
-#include "dualityscreens.h"
-#include "hamiltonscreens.h"
-#include "jotterscreens.h"
+#include "everyscreen.h"
 #include "label.h"
 #include "module1.h"
-#include "picturefiles.h"
 #include "programlanguage.h"
+#include "programtest.h"
 #include "qstringprinter.h"
 #include "questionbank.h"
 #include "random.h"
@@ -59,40 +53,22 @@ bool buttonCaptionFits(const QAbstractButton* button) {
     return face.contains(needed);
 }
 
-class TranslationFit : public ::testing::TestWithParam<std::string> {
+class TranslationFit : public ProgramTest, public ::testing::WithParamInterface<std::string> {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(empty.isValid());
-        PictureFiles::setSearchFolders({empty.path()});
+        ProgramTest::SetUp();
         const QString language = QString::fromStdString(GetParam());
         if (language != QLatin1String("en")) {
             const QString file = QStringLiteral(QUORVANE_RUN_DIR "/translations/quorvane_") +
                                  language + QStringLiteral(".qm");
             ASSERT_TRUE(programlanguage::installFile(file));
         }
-        Module1::reset();
-        registerAppScreens();
-        registerDualityScreens();
-        registerHamiltonScreens();
-        registerJotterScreens();
-    }
-    void TearDown() override {
-        Random::setSource({});
-        ScreenRegistry::instance().unloadAll();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        programlanguage::uninstall();
-        PictureFiles::setSearchFolders({});
+        registerEveryScreen();
     }
 
     Screen* show(const char* name) {
         return ScreenRegistry::instance().show(QString::fromLatin1(name));
     }
-    static void click(Screen* screen, const char* control) {
-        QWidget* w = screen->control(QString::fromLatin1(control));
-        ASSERT_NE(w, nullptr) << control;
-        QTest::mouseClick(w, Qt::LeftButton);
-    }
-
     // Every label and button of the screen, shown or not, as it stands now.
     static void expectEverythingFits(Screen* screen) {
         for (const Label* label : screen->findChildren<Label*>()) {
@@ -109,8 +85,6 @@ protected:
                        .toStdString();
         }
     }
-
-    QTemporaryDir empty;
 };
 
 TEST_P(TranslationFit, TitleScreenAndMenu) {

@@ -1,37 +1,31 @@
 // The media panel: its state table, and the frames Back and Step show at the
 // ends of a sequence on both activity screens' naming rules.
-#include <QTemporaryDir>
-#include <QTest>
+#include <QFile>
 #include <QTimer>
-
-#include <gtest/gtest.h>
 
 #include "fixturepictures.h"
 #include "imagebox.h"
 #include "mediapanel.h"
 #include "module1.h"
 #include "picturefiles.h"
+#include "programtest.h"
 
 namespace {
 
-class MediaPanelTest : public ::testing::Test {
+class MediaPanelTest : public ProgramTest {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(dir.isValid());
-        PictureFiles::setSearchFolders({dir.path()});
-        PictureFiles::clearReportedFailures();
-        Module1::reset();
+        ProgramTest::SetUp();
         panel.attach(&timer, &image, 2);
         panel.resize(106, 22);
         panel.show();
     }
-    void TearDown() override { PictureFiles::setSearchFolders({}); }
 
     void useSequence(const char* prefix, const char* folderAndStem, int count, int digits) {
         for (int f = 0; f < count; ++f) {
             const QString file = QString::fromLatin1(folderAndStem) +
                                  QStringLiteral("%1.gif").arg(f, 4, 10, QLatin1Char('0'));
-            ASSERT_TRUE(fixtures::writeGif(dir.filePath(file), 8, 6, f));
+            ASSERT_TRUE(fixtures::writeGif(path(file), 8, 6, f));
         }
         Module1::smallseq = prefix;
         Module1::picext = ".gif";
@@ -40,7 +34,6 @@ protected:
     }
     int shownFrame() const { return fixtures::frameOf(image.picture()); }
 
-    QTemporaryDir dir;
     QTimer timer;
     ImageBox image;
     MediaPanel panel;
@@ -52,19 +45,19 @@ TEST_F(MediaPanelTest, StartsPlayingAndMovesBetweenTheTwoStates) {
     EXPECT_FALSE(panel.isStepEnabled());
 
     timer.start(50);
-    QTest::mouseClick(panel.pauseButton(), Qt::LeftButton);
+    click(panel.pauseButton());
     EXPECT_FALSE(timer.isActive());
     EXPECT_TRUE(panel.isPlayEnabled());
     EXPECT_TRUE(panel.isPauseEnabled()) << "Pause keeps its own flag";
     EXPECT_TRUE(panel.backButton()->isEnabled());
     EXPECT_TRUE(panel.stepButton()->isEnabled());
 
-    QTest::mouseClick(panel.pauseButton(), Qt::LeftButton);  // twice: as after one
+    click(panel.pauseButton());  // twice: as after one
     EXPECT_FALSE(timer.isActive());
     EXPECT_TRUE(panel.isPlayEnabled());
     EXPECT_TRUE(panel.isStepEnabled());
 
-    QTest::mouseClick(panel.playButton(), Qt::LeftButton);
+    click(panel.playButton());
     EXPECT_TRUE(timer.isActive());
     EXPECT_FALSE(panel.playButton()->isEnabled());
     EXPECT_TRUE(panel.pauseButton()->isEnabled());
@@ -83,10 +76,10 @@ TEST_F(MediaPanelTest, BackAndStepWrapRoundTheDualitySequence) {
     useSequence("dualsm\\dual00", "dualsm/dual", 20, 2);
     panel.pauseClick();
     Module1::framenum = 0;
-    QTest::mouseClick(panel.backButton(), Qt::LeftButton);
+    click(panel.backButton());
     EXPECT_EQ(Module1::framenum, 19);
     EXPECT_EQ(shownFrame(), 19) << "Back at frame 0 shows dualsm\\dual0019.gif";
-    QTest::mouseClick(panel.stepButton(), Qt::LeftButton);
+    click(panel.stepButton());
     EXPECT_EQ(Module1::framenum, 0);
     EXPECT_EQ(shownFrame(), 0);
     panel.stepClick();
@@ -111,7 +104,7 @@ TEST_F(MediaPanelTest, AMissingFrameKeepsThePictureAndThePanelWorking) {
     Module1::framenum = 4;
     panel.stepClick();
     ASSERT_EQ(shownFrame(), 5);
-    QFile::remove(dir.filePath(QStringLiteral("dualsm/dual0006.gif")));
+    QFile::remove(path(QStringLiteral("dualsm/dual0006.gif")));
     panel.stepClick();
     EXPECT_EQ(Module1::framenum, 6);
     EXPECT_EQ(shownFrame(), 5);

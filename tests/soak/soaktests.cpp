@@ -9,25 +9,19 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include <gtest/gtest.h>
-
 #include <cstddef>
 #include <iostream>
 
-#include "application.h"
-#include "appscreens.h"
 #include "desktop.h"
 #include "duality.h"
-#include "dualityscreens.h"
+#include "everyscreen.h"
 #include "hamilton.h"
-#include "hamiltonscreens.h"
 #include "intro0.h"
-#include "jotterscreens.h"
 #include "module1.h"
 #include "notepad.h"
 #include "picturefiles.h"
+#include "programtest.h"
 #include "screenregistry.h"
-#include "shell.h"
 #include "titlefrm.h"
 
 #ifdef __SANITIZE_ADDRESS__
@@ -86,38 +80,13 @@ S* onShow(const char* name) {
     return screen;
 }
 
-// A click through the window, where a pupil's would arrive.
-void click(QWidget* control) {
-    ASSERT_NE(control, nullptr);
-    QWidget* window = control->window();
-    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {},
-                      control->mapTo(window, control->rect().center()));
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-void click(Screen* screen, const char* name) { click(screen->control(QString::fromLatin1(name))); }
-
-class SchoolMorning : public ::testing::Test {
+class SchoolMorning : public ProgramTest {
 protected:
     void SetUp() override {
-        registerAppScreens();
-        registerDualityScreens();
-        registerHamiltonScreens();
-        registerJotterScreens();
+        ProgramTest::SetUp();
+        registerEveryScreen();
         PictureFiles::setSearchFolders({QStringLiteral(QUORVANE_RUN_FOLDER)});
-        PictureFiles::clearReportedFailures();
-        Module1::reset();
         desktop::setSizeOverride(QSize(1024, 768));
-        shell::setOpenHandler([](const QUrl&) { return true; });
-        application::setEndHandler([] {});
-    }
-    void TearDown() override {
-        ScreenRegistry::instance().unloadAll();
-        settle();
-        application::setEndHandler({});
-        shell::setOpenHandler({});
-        desktop::setSizeOverride({});
-        PictureFiles::setSearchFolders({});
     }
 
     void jot(notepad* pad) {

@@ -43,4 +43,24 @@ bool writeJpeg(const QString& path, int width, int height, QColor colour) {
     return image.save(path, "JPEG", 95);
 }
 
+bool writeButtonPictures(const QString& folder) {
+    for (const char* name : {"exit", "next", "answer", "check", "jotter", "scramble"}) {
+        if (!writeJpeg(folder + QStringLiteral("/Images/%1.jpg").arg(QLatin1String(name)), 119, 33,
+                       Qt::gray))
+            return false;
+    }
+    return true;
+}
+
+bool writeShellPictures(const QString& folder) {
+    for (int f = 0; f < 25; ++f) {
+        if (!writeGif(folder + QStringLiteral("/recip1/reci%1.gif").arg(f, 4, 10, QLatin1Char('0')),
+                      320, 240, f))
+            return false;
+    }
+    return writeGif(folder + QStringLiteral("/newrec0/newr0039.gif"), 800, 600, 39) &&
+           writeJpeg(folder + QStringLiteral("/Images/logo2.jpg"), 100, 139, Qt::darkGreen) &&
+           writeButtonPictures(folder);
+}
+
 }  // namespace fixtures

@@ -18,4 +18,9 @@ QColor frameColour(int frame);
 // Which frame a picture shows, by its first pixel; -1 when it matches none.
 int frameOf(const QImage& image);
 
+// Into a picture folder: the six button faces of the activity screens, and
+// with them every picture the title screen and the menu read.
+bool writeButtonPictures(const QString& folder);
+bool writeShellPictures(const QString& folder);
+
 }  // namespace fixtures
