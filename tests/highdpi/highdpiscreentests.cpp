@@ -22,6 +22,7 @@
 #include "linecontrol.h"
 #include "module1.h"
 #include "picturebutton.h"
+#include "picturefiles.h"
 #include "programtest.h"
 #include "screen.h"
 #include "screenregistry.h"
