@@ -37,6 +37,11 @@ public:
     // How many times a screen has been loaded in this run (for tests).
     int loadCount(const QString& name) const { return m_loads.value(name.toLower()); }
 
+    // Every registration by name, so a test that registers stand-ins can put
+    // the real screens back afterwards.
+    QHash<QString, Factory> registrations() const { return m_factories; }
+    void setRegistrations(const QHash<QString, Factory>& factories) { m_factories = factories; }
+
 private:
     ScreenRegistry() = default;
 

@@ -19,7 +19,7 @@ private_xvfb() {
         for _ in $(seq 100); do
             kill -0 "$xvfb" 2> /dev/null || break # another server holds this number
             # Ready once the number's lock names this server and it answers.
-            if [ "$(tr -d ' \n' < "/tmp/.X$number-lock" 2> /dev/null)" = "$xvfb" ] &&
+            if [ "$({ tr -d ' \n' < "/tmp/.X$number-lock"; } 2> /dev/null)" = "$xvfb" ] &&
                 xdpyinfo -display ":$number" > /dev/null 2>&1; then
                 export DISPLAY=":$number"
                 export XDG_RUNTIME_DIR="$1/runtime"

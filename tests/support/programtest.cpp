@@ -50,6 +50,7 @@ void ProgramTest::SetUp() {
     registry().unloadAll();
     flushDeletes();
     resetHooks();
+    m_registered = registry().registrations();
     desktop::setSizeOverride(QSize(800, 600));
     shell::setOpenHandler([this](const QUrl& address) {
         addressesOpened << address;
@@ -63,6 +64,7 @@ void ProgramTest::SetUp() {
 void ProgramTest::TearDown() {
     registry().unloadAll();
     flushDeletes();
+    registry().setRegistrations(m_registered);
     resetHooks();
 }
 

@@ -1,9 +1,12 @@
 #pragma once
 
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QTemporaryDir>
 #include <QUrl>
+
+#include <functional>
 
 #include <gtest/gtest.h>
 
@@ -20,8 +23,10 @@ class ScreenRegistry;
 // the pointer, the shell (requests are recorded, nothing opens), the end
 // (counted, the program never really ends), the random source (the clock's
 // generator), the watcher of screen-reader announcements (none) and the
-// language (English). Afterwards every screen is unloaded and deleted.
-// Nothing is registered here: each suite registers the screens it links.
+// language (English). Afterwards every screen is unloaded and deleted, and
+// the registrations are put back as they were, so a stand-in a test registers
+// never reaches the next test. Nothing is registered here: each suite
+// registers the screens it links.
 class ProgramTest : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -45,5 +50,6 @@ protected:
     QList<QUrl> addressesOpened;
 
 private:
+    QHash<QString, std::function<Screen*()>> m_registered;
     static void resetHooks();
 };
