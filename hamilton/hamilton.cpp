@@ -272,13 +272,11 @@ void hamilton::surfacePress(QPointF at) {
 }
 
 void hamilton::cmdcheckitClick() {
-    std::vector<CircuitCheck::Segment> marked;
+    CircuitCheck::MarkedEdges marked;
     for (int k = 0; k < DodecahedralGraph::kEdges; ++k) {
-        if (m_edgestate[k] != kMarkedState) continue;
-        const LineControl* line = m_line1(k);
-        marked.push_back({line->x1(), line->y1(), line->x2(), line->y2()});
+        if (m_edgestate[k] == kMarkedState) marked.push_back(k);
     }
-    const bool accepted = CircuitCheck::isHamiltonianCircuit(marked, m_vertx, m_verty);
+    const bool accepted = CircuitCheck::isHamiltonianCircuit(marked);
     m_label4->setCaption(
         QCoreApplication::translate("Verdict", CircuitCheck::verdict(accepted).c_str()));
     m_label4->show();

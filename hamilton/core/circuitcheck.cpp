@@ -5,16 +5,7 @@
 
 namespace {
 
-constexpr int kNone = -1;
-
-// Ends are compared exactly: every vertex lies on whole twips, which a float holds exactly.
-int vertexAt(float x, float y, const CircuitCheck::Positions& vertx,
-             const CircuitCheck::Positions& verty) {
-    for (int v = 0; v < DodecahedralGraph::kVertices; ++v) {
-        if (x == vertx[v] && y == verty[v]) return v;
-    }
-    return kNone;
-}
+bool inGraph(int k) { return k >= 0 && k < DodecahedralGraph::kEdges; }
 
 int root(std::array<int, DodecahedralGraph::kVertices>& parent, int v) {
     while (parent[v] != v) v = parent[v] = parent[parent[v]];
@@ -23,19 +14,19 @@ int root(std::array<int, DodecahedralGraph::kVertices>& parent, int v) {
 
 }  // namespace
 
-std::array<int, DodecahedralGraph::kVertices> CircuitCheck::degrees(
-    const std::vector<Segment>& marked, const Positions& vertx, const Positions& verty) {
-    std::array<int, DodecahedralGraph::kVertices> degree{};
-    for (const Segment& s : marked) {
-        if (const int a = vertexAt(s.x1, s.y1, vertx, verty); a != kNone) ++degree[a];
-        if (const int b = vertexAt(s.x2, s.y2, vertx, verty); b != kNone) ++degree[b];
+CircuitCheck::Degrees CircuitCheck::degrees(const MarkedEdges& marked) {
+    Degrees degree{};
+    for (int k : marked) {
+        if (!inGraph(k)) continue;
+        const DodecahedralGraph::Edge e = DodecahedralGraph::edge(k);
+        ++degree[e.from];
+        ++degree[e.to];
     }
     return degree;
 }
 
-bool CircuitCheck::isHamiltonianCircuit(const std::vector<Segment>& marked, const Positions& vertx,
-                                        const Positions& verty) {
-    const auto degree = degrees(marked, vertx, verty);
+bool CircuitCheck::isHamiltonianCircuit(const MarkedEdges& marked) {
+    const Degrees degree = degrees(marked);
     if (!std::all_of(degree.begin(), degree.end(), [](int d) { return d == kRequiredDegree; }))
         return false;
 
@@ -43,11 +34,10 @@ bool CircuitCheck::isHamiltonianCircuit(const std::vector<Segment>& marked, cons
     // they are one circuit exactly when every vertex joins one component.
     std::array<int, DodecahedralGraph::kVertices> parent{};
     std::iota(parent.begin(), parent.end(), 0);
-    for (const Segment& s : marked) {
-        const int a = vertexAt(s.x1, s.y1, vertx, verty);
-        const int b = vertexAt(s.x2, s.y2, vertx, verty);
-        if (a == kNone || b == kNone) continue;
-        parent[root(parent, a)] = root(parent, b);
+    for (int k : marked) {
+        if (!inGraph(k)) continue;
+        const DodecahedralGraph::Edge e = DodecahedralGraph::edge(k);
+        parent[root(parent, e.from)] = root(parent, e.to);
     }
     const int first = root(parent, 0);
     for (int v = 1; v < DodecahedralGraph::kVertices; ++v) {

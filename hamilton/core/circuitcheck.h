@@ -13,26 +13,18 @@
 // alone would also let several separate rings pass, which is not a circuit.
 class CircuitCheck {
 public:
-    // A marked edge as its line is drawn: start and end point in twips.
-    struct Segment {
-        float x1;
-        float y1;
-        float x2;
-        float y2;
-    };
-    using Positions = std::array<double, DodecahedralGraph::kVertices>;
+    // The marked edges by number (0 to 29); a number outside the graph counts for nothing.
+    using MarkedEdges = std::vector<int>;
+    using Degrees = std::array<int, DodecahedralGraph::kVertices>;
 
     static constexpr int kRequiredDegree = 2;
     static constexpr const char* kCorrect = Verdict::kCorrect;
     static constexpr const char* kWrong = Verdict::kWrong;
 
-    // How many marked-edge ends lie exactly on each vertex.
-    static std::array<int, DodecahedralGraph::kVertices> degrees(const std::vector<Segment>& marked,
-                                                                 const Positions& vertx,
-                                                                 const Positions& verty);
+    // How many marked edges meet each vertex.
+    static Degrees degrees(const MarkedEdges& marked);
 
-    static bool isHamiltonianCircuit(const std::vector<Segment>& marked, const Positions& vertx,
-                                     const Positions& verty);
+    static bool isHamiltonianCircuit(const MarkedEdges& marked);
 
     static std::string verdict(bool accepted) { return Verdict::of(accepted); }
 };
