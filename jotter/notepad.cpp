@@ -38,13 +38,13 @@ void place(QWidget* w, const SwatchPlaces::Place& p) {
 
 }  // namespace
 
-CommandButton* notepad::makeButton(Frame* frame, const QString& name, const QString& caption,
-                                   int left, int top, int width, const QColor& face) {
+void notepad::makeButton(Frame* frame, const QString& name, const QString& caption, int left,
+                         int top, int width, const QColor& face, void (notepad::*onClick)()) {
     auto* button = new CommandButton(frame, name, caption);
+    connect(button, &QPushButton::clicked, this, onClick);
     button->setFaceColour(face);
     button->setFontPoints(kTahoma, kButtonPoints);
     twips::setGeometry(button, left, top, width, kButtonHeight);
-    return button;
 }
 
 Label* notepad::makeSwatch(Frame* frame, const QString& name, int left, int top) {
@@ -83,31 +83,26 @@ notepad::notepad() : Screen(QStringLiteral("notepad")) {
     const QString toPortrait = tr("Flip", "to portrait");
     //: Turns the upright pad wide again.
     const QString toLandscape = tr("Flip", "to landscape");
-    CommandButton* buttons[] = {
-        makeButton(wide, QStringLiteral("Command1"), exit, 60, 180, 930, kExitFace),
-        makeButton(wide, QStringLiteral("Command2"), write, 1120, 180, 930, kWriteFace),
-        makeButton(wide, QStringLiteral("Command5"), erase, 2180, 180, 930, kEraseFace),
-        makeButton(wide, QStringLiteral("Command6"), clear, 3240, 180, 930, kClearFace),
-        makeButton(wide, QStringLiteral("Command3"), toPortrait, 4305, 180, 585, kFlipFace),
-        makeButton(tall, QStringLiteral("Command9"), exit, 60, 180, 930, kExitFace),
-        makeButton(tall, QStringLiteral("Command10"), write, 60, 705, 930, kWriteFace),
-        makeButton(tall, QStringLiteral("Command8"), erase, 60, 1230, 930, kEraseFace),
-        makeButton(tall, QStringLiteral("Command7"), clear, 60, 1755, 930, kClearFace),
-        makeButton(tall, QStringLiteral("Command4"), toLandscape, 60, 2280, 930, kFlipFace),
-    };
-    for (CommandButton* button : buttons) {
-        const QString caption = button->text();
-        if (caption == exit)
-            connect(button, &QPushButton::clicked, this, &notepad::exitClick);
-        else if (caption == write)
-            connect(button, &QPushButton::clicked, this, &notepad::writeClick);
-        else if (caption == erase)
-            connect(button, &QPushButton::clicked, this, &notepad::eraseClick);
-        else if (caption == clear)
-            connect(button, &QPushButton::clicked, this, &notepad::clearClick);
-    }
-    connect(buttons[4], &QPushButton::clicked, this, &notepad::command3Click);
-    connect(buttons[9], &QPushButton::clicked, this, &notepad::command4Click);
+    makeButton(wide, QStringLiteral("Command1"), exit, 60, 180, 930, kExitFace,
+               &notepad::exitClick);
+    makeButton(wide, QStringLiteral("Command2"), write, 1120, 180, 930, kWriteFace,
+               &notepad::writeClick);
+    makeButton(wide, QStringLiteral("Command5"), erase, 2180, 180, 930, kEraseFace,
+               &notepad::eraseClick);
+    makeButton(wide, QStringLiteral("Command6"), clear, 3240, 180, 930, kClearFace,
+               &notepad::clearClick);
+    makeButton(wide, QStringLiteral("Command3"), toPortrait, 4305, 180, 585, kFlipFace,
+               &notepad::command3Click);
+    makeButton(tall, QStringLiteral("Command9"), exit, 60, 180, 930, kExitFace,
+               &notepad::exitClick);
+    makeButton(tall, QStringLiteral("Command10"), write, 60, 705, 930, kWriteFace,
+               &notepad::writeClick);
+    makeButton(tall, QStringLiteral("Command8"), erase, 60, 1230, 930, kEraseFace,
+               &notepad::eraseClick);
+    makeButton(tall, QStringLiteral("Command7"), clear, 60, 1755, 930, kClearFace,
+               &notepad::clearClick);
+    makeButton(tall, QStringLiteral("Command4"), toLandscape, 60, 2280, 930, kFlipFace,
+               &notepad::command4Click);
 
     m_label1 = ControlArray<Label>(makeSwatch(wide, QStringLiteral("Label1"), 5010, 285));
     m_label11 = ControlArray<Label>(makeSwatch(tall, QStringLiteral("Label11"), 180, 2820));
