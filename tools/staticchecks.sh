@@ -9,10 +9,16 @@ build=${1:-$root/build}
 built_from=${2:-$root}
 cd "$root"
 
+# The program's folders as the build lists them; those holding C++ are checked.
+mapfile -t listed < "$build/programfolders.txt"
+folders=()
+for f in "${listed[@]}"; do
+    [ -n "$(git ls-files "$f/*.cpp")" ] && folders+=("$f")
+done
 mapfile -t all < <(git ls-files '*.cpp' '*.h')
-mapfile -t program < <(git ls-files '*.cpp' | grep -v -E '^(tests|bench)/')
-dirs=(module1 platform app mediapanel duality duality/core hamilton hamilton/core jotter jotter/core program
-      artwork artwork/geometry artwork/render artwork/gifwriter artwork/pictures)
+mapfile -t program < <(git ls-files "${folders[@]/%//*.cpp}")
+mapfile -t dirs < <(git ls-files "${folders[@]/%//*.h}" | xargs -n1 dirname | sort -u)
+header_filter=".*/($(IFS='|'; echo "${folders[*]}"))/.*"
 
 echo "clang-format: ${#all[@]} files"
 clang-format --dry-run --Werror "${all[@]}"
@@ -20,10 +26,11 @@ clang-format --dry-run --Werror "${all[@]}"
 echo "cppcheck"
 cppcheck --quiet --enable=warning,performance,portability --library=qt --inline-suppr \
     --error-exitcode=1 --suppress=missingIncludeSystem --std=c++20 \
-    "${dirs[@]/#/-I}" module1 platform app mediapanel duality hamilton jotter program artwork
+    "${dirs[@]/#/-I}" "${folders[@]}"
 
 echo "clang-tidy: ${#program[@]} files"
-run-clang-tidy -p "$build" -j "$(nproc)" -quiet "${program[@]/#/$built_from/}" > "$build/clang-tidy.log" 2>&1 || {
+run-clang-tidy -p "$build" -j "$(nproc)" -quiet -header-filter="$header_filter" \
+    "${program[@]/#/$built_from/}" > "$build/clang-tidy.log" 2>&1 || {
     grep -E 'warning:|error:' "$build/clang-tidy.log" | sort -u
     exit 1
 }
