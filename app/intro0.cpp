@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QUrl>
 
+#include "activities.h"
 #include "imagebox.h"
 #include "picturebutton.h"
 #include "picturefiles.h"
@@ -37,7 +38,6 @@ QString intro0::publisherAddressText() {
 
 void intro0::connectEntry(Label* entry) {
     connect(entry, &Label::pointerMoved, this, [this, entry] { entryMoved(entry); });
-    connect(entry, &Label::clicked, this, [this, entry] { entryClicked(entry); });
     // The focused topic alone is highlighted, as if the pointer had just moved onto it.
     connect(entry, &Label::keyboardFocused, this, &intro0::clearHighlights);
 }
@@ -78,8 +78,7 @@ intro0::intro0() : Screen(QStringLiteral("intro0")) {
     twips::setGeometry(m_label4, 9720, 120, 1800, 375);
 
     m_label2 = ControlArray<Label>(makeEntry(QStringLiteral("Label2"), 480, tr("Pyramids")));
-    //: A topic of the menu: the quiz on dual polyhedra.
-    m_label5 = ControlArray<Label>(makeEntry(QStringLiteral("Label5"), 6180, tr("Duality")));
+    m_label5 = ControlArray<Label>(makeEntry(QStringLiteral("Label5"), 6180, activityCaption(0)));
 
     m_label6 = new Label(this, QStringLiteral("Label6"));
     m_label6->setCaption(publisherAddressText());
@@ -128,12 +127,14 @@ void intro0::onLoad() {
     m_label2(3)->setCaption(tr("Regular Polyhedra"));
     m_label2(4)->setCaption(tr("Semi-regular Polyhedra"));
     m_label5(1)->setCaption(tr("Stellated Polyhedra"));
-    //: The topic of Hamilton's game on the dodecahedron.
-    m_label5(2)->setCaption(tr("Voyage Around the World"));
     //: The frustum of a pyramid (a topic; the English spelling is the program's own).
     m_label5(3)->setCaption(tr("The Frustrum of a Pyramid"));
     m_label5(4)->setCaption(tr("Pythagoras' Theorem"));
     m_label5(5)->setCaption(tr("Animation Sequence"));
+    // The activities' own topics, wherever they stand, lead to their screens.
+    for (int i = 1; i <= 5; ++i) {
+        if (Activities::inMenuSlot(i)) m_label5(i)->setCaption(activityCaption(i));
+    }
     for (int i = 0; i <= 4; ++i) {
         m_label2(i)->show();
         m_label5(i)->show();
@@ -141,8 +142,13 @@ void intro0::onLoad() {
     twips::setTop(m_label5(5), twips::top(m_label5(4)) + 2 * kEntryPitch);
     m_label5(5)->show();
     for (int i = 0; i <= 4; ++i) m_label2(i)->setEnabled(false);
-    for (int i = 3; i <= 5; ++i) m_label5(i)->setEnabled(false);
-    m_label5(1)->setEnabled(false);
+    for (int i = 0; i <= 5; ++i) {
+        const Activity* activity = Activities::inMenuSlot(i);
+        m_label5(i)->setEnabled(activity != nullptr);
+        if (activity)
+            connect(m_label5(i), &Label::clicked, this,
+                    [this, screen = activity->screen] { handOver(screen); });
+    }
 
     // Down the left column, then the right, then the address and the exit.
     QList<QWidget*> chain;
@@ -184,12 +190,9 @@ void intro0::clearHighlights() {
 
 void intro0::entryMoved(Label* entry) { entry->setOpaque(true); }
 
-void intro0::entryClicked(Label* entry) {
-    if (entry->objectName() != QLatin1String("Label5")) return;
-    if (entry->index() == 0)
-        handOver(QStringLiteral("duality"));
-    else if (entry->index() == 2)
-        handOver(QStringLiteral("hamilton"));
+QString intro0::activityCaption(int slot) {
+    const Activity* activity = Activities::inMenuSlot(slot);
+    return activity ? tr(activity->caption) : QString();
 }
 
 void intro0::handOver(const QString& screen) {

@@ -34,7 +34,8 @@ protected:
 private:
     void clearHighlights();
     void entryMoved(Label* entry);
-    void entryClicked(Label* entry);
+    // The caption of the activity in the right-hand column's `slot`, in the pupil's language.
+    static QString activityCaption(int slot);
     void label6Click();
     void command1Click();
     void connectEntry(Label* entry);

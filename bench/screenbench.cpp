@@ -23,12 +23,10 @@
 #include "application.h"
 #include "appscreens.h"
 #include "duality.h"
-#include "dualityscreens.h"
+#include "everyscreen.h"
 #include "giflibdecoder.h"
 #include "hamilton.h"
-#include "hamiltonscreens.h"
 #include "imagebox.h"
-#include "jotterscreens.h"
 #include "label.h"
 #include "module1.h"
 #include "picturefiles.h"
@@ -348,10 +346,7 @@ int main(int argc, char** argv) {
     application::initialise(app);
     // "Exit" on the title screen must not end the benchmark.
     application::setEndHandler([] {});
-    registerAppScreens();
-    registerHamiltonScreens();
-    registerDualityScreens();
-    registerJotterScreens();
+    registerEveryScreen();
 
     benchmark::Initialize(&argc, argv);
     const QString folder =

@@ -2,10 +2,7 @@
 #include <QApplication>
 
 #include "application.h"
-#include "appscreens.h"
-#include "dualityscreens.h"
-#include "hamiltonscreens.h"
-#include "jotterscreens.h"
+#include "everyscreen.h"
 #include "platformchoice.h"
 #include "programlanguage.h"
 #include "screenregistry.h"
@@ -17,10 +14,7 @@ int main(int argc, char** argv) {
     app.setQuitOnLastWindowClosed(false);
     application::initialise(app);
     programlanguage::install();
-    registerAppScreens();
-    registerHamiltonScreens();
-    registerDualityScreens();
-    registerJotterScreens();
+    registerEveryScreen();
     screens::show(QStringLiteral("Titlefrm"));
     return app.exec();
 }

@@ -1,9 +1,12 @@
 // The topic menu: which entries live, where they stand, how the highlight
 // follows the pointer, and where each click leads.
+#include <QSet>
 #include <QTest>
 #include <QWindow>
 
+#include "activities.h"
 #include "appscreens.h"
+#include "everyscreen.h"
 #include "fixturepictures.h"
 #include "imagebox.h"
 #include "intro0.h"
@@ -17,9 +20,9 @@
 namespace {
 
 // A stand-in activity screen, so the menu has somewhere to go.
-class Activity : public Screen {
+class StandIn : public Screen {
 public:
-    explicit Activity(const QString& name) : Screen(name) {}
+    explicit StandIn(const QString& name) : Screen(name) {}
     void onLoad() override {
         menuWasLoaded = ScreenRegistry::instance().isLoaded(QStringLiteral("intro0"));
     }
@@ -31,6 +34,7 @@ protected:
     void SetUp() override {
         ProgramTest::SetUp();
         registerAppScreens();
+        registerActivities();
         ASSERT_TRUE(fixtures::writeShellPictures(pictures.path()));
         menu = static_cast<intro0*>(registry().show(QStringLiteral("intro0")));
         ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
@@ -108,22 +112,50 @@ TEST_F(MenuTest, HighlightFollowsThePointerUntilItCrossesTheBackground) {
 
 TEST_F(MenuTest, DualityShowsItsScreenBeforeTheMenuGoes) {
     registry().registerScreen(QStringLiteral("duality"),
-                              [] { return new Activity(QStringLiteral("duality")); });
+                              [] { return new StandIn(QStringLiteral("duality")); });
     click(menu->Label5(0));
-    EXPECT_TRUE(Activity::menuWasLoaded);
+    EXPECT_TRUE(StandIn::menuWasLoaded);
     EXPECT_TRUE(registry().isLoaded(QStringLiteral("duality")));
     EXPECT_FALSE(registry().isLoaded(QStringLiteral("intro0")));
 }
 
 TEST_F(MenuTest, TheVoyageOpensTheHamiltonScreenAndDisabledEntriesDoNothing) {
     registry().registerScreen(QStringLiteral("hamilton"),
-                              [] { return new Activity(QStringLiteral("hamilton")); });
+                              [] { return new StandIn(QStringLiteral("hamilton")); });
     click(menu->Label5(1));
     click(menu->Label2(3));
     EXPECT_TRUE(registry().isLoaded(QStringLiteral("intro0")));
     click(menu->Label5(2));
     EXPECT_TRUE(registry().isLoaded(QStringLiteral("hamilton")));
     EXPECT_FALSE(registry().isLoaded(QStringLiteral("intro0")));
+}
+
+// A new activity is a row of the table: its topic must come alive where the
+// row says and lead to the row's screen, whatever its place in the column.
+TEST_F(MenuTest, EveryActivityOfTheTableIsALiveTopicLeadingToItsScreen) {
+    const std::vector<Activity> table = Activities::all();
+    ASSERT_FALSE(table.empty());
+    QSet<int> slots;
+    QSet<QString> screens;
+    for (const Activity& activity : table) {
+        EXPECT_TRUE(activity.menuSlot >= 0 && activity.menuSlot <= 5) << activity.caption;
+        EXPECT_FALSE(slots.contains(activity.menuSlot)) << activity.caption;
+        EXPECT_FALSE(screens.contains(activity.screen.toLower())) << activity.caption;
+        slots << activity.menuSlot;
+        screens << activity.screen.toLower();
+
+        registry().registerScreen(activity.screen,
+                                  [name = activity.screen] { return new StandIn(name); });
+        menu = static_cast<intro0*>(registry().show(QStringLiteral("intro0")));
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
+        Label* topic = menu->Label5(activity.menuSlot);
+        EXPECT_EQ(topic->caption(), QString::fromUtf8(activity.caption));
+        click(topic);
+        EXPECT_TRUE(registry().isLoaded(activity.screen)) << activity.caption;
+        EXPECT_FALSE(registry().isLoaded(QStringLiteral("intro0"))) << activity.caption;
+        registry().unload(activity.screen);
+        flushDeletes();
+    }
 }
 
 TEST_F(MenuTest, TheWebAddressOpensThroughTheShellAndTheMenuStays) {

@@ -13,7 +13,7 @@
 #include "answercheck.h"
 #include "appscreens.h"
 #include "duality.h"
-#include "dualityscreens.h"
+#include "everyscreen.h"
 #include "fixturepictures.h"
 #include "imagebox.h"
 #include "label.h"
@@ -73,7 +73,7 @@ protected:
         QDir().mkpath(root + QStringLiteral("/Images"));
         ASSERT_TRUE(pointer.save(root + QStringLiteral("/Images/fullscreen-cursor.png")));
         registerAppScreens();
-        registerDualityScreens();
+        registerActivities();
         ScreenRegistry::instance().registerScreen(kNotepad, [] { return new StandInPad; });
     }
     static void TearDownTestSuite() { s_pictures.reset(); }

@@ -10,9 +10,9 @@
 
 #include "appscreens.h"
 #include "dodecahedralgraph.h"
+#include "everyscreen.h"
 #include "fixturepictures.h"
 #include "hamilton.h"
-#include "hamiltonscreens.h"
 #include "imagebox.h"
 #include "label.h"
 #include "linecontrol.h"
@@ -37,7 +37,7 @@ class HamiltonScreen : public ProgramTest {
 protected:
     static void SetUpTestSuite() {
         registerAppScreens();
-        registerHamiltonScreens();
+        registerActivities();
         // Stands in for the Jotter, which the activity closes on its way out.
         ScreenRegistry::instance().registerScreen(
             QStringLiteral("notepad"), [] { return new Screen(QStringLiteral("notepad")); });

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+#include "screenregistry.h"
+
+// An activity the topic menu leads to: the topic's caption (English, looked
+// up under the menu's translation context), its place in the menu's
+// right-hand column, the screen it opens and how that screen is made.
+struct Activity {
+    const char* caption;
+    int menuSlot;
+    QString screen;
+    ScreenRegistry::Factory factory;
+};

@@ -1,0 +1,33 @@
+#include "everyscreen.h"
+
+#include <QCoreApplication>
+#include "activities.h"
+#include "appscreens.h"
+#include "duality.h"
+#include "hamilton.h"
+#include "jotterscreens.h"
+
+namespace {
+
+// Every activity of the program, one row each; the menu, the translations
+// and the tests all read this table.
+const Activity kActivities[] = {
+    //: A topic of the menu: the quiz on dual polyhedra.
+    {QT_TRANSLATE_NOOP("intro0", "Duality"), 0, QStringLiteral("duality"),
+     [] { return new duality; }},
+    //: The topic of Hamilton's game on the dodecahedron.
+    {QT_TRANSLATE_NOOP("intro0", "Voyage Around the World"), 2, QStringLiteral("hamilton"),
+     [] { return new hamilton; }},
+};
+
+}  // namespace
+
+void registerActivities() {
+    for (const Activity& activity : kActivities) Activities::add(activity);
+}
+
+void registerEveryScreen() {
+    registerAppScreens();
+    registerJotterScreens();
+    registerActivities();
+}
