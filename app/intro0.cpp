@@ -58,45 +58,46 @@ Label* intro0::makeEntry(const QString& name, int left, const QString& caption) 
 intro0::intro0() : Screen(QStringLiteral("intro0")) {
     setWindowTitle(tr("Quorvane 2"));
 
-    m_label1 = new Label(this, QStringLiteral("Label1"));
-    m_label1->setCaption(tr("Quorvane 2"));
-    m_label1->setFontPoints(kTahoma, 30, true);
-    m_label1->setForeColour(kYellow);
-    m_label1->setBackColour(Qt::black);
-    m_label1->setAlignment(Qt::AlignCenter);
-    twips::setGeometry(m_label1, 1920, 120, 7980, 900);
-    connect(m_label1, &Label::pointerMoved, this, [this] { m_label1->setOpaque(true); });
+    m_heading = new Label(this, QStringLiteral("Label1"));
+    m_heading->setCaption(tr("Quorvane 2"));
+    m_heading->setFontPoints(kTahoma, 30, true);
+    m_heading->setForeColour(kYellow);
+    m_heading->setBackColour(Qt::black);
+    m_heading->setAlignment(Qt::AlignCenter);
+    twips::setGeometry(m_heading, 1920, 120, 7980, 900);
+    connect(m_heading, &Label::pointerMoved, this, [this] { m_heading->setOpaque(true); });
 
-    m_image2 = new ImageBox(this, QStringLiteral("Image2"), ImageBox::Fit::Stretch);
-    twips::setGeometry(m_image2, 120, 120, 1500, 2085);
+    m_logo = new ImageBox(this, QStringLiteral("Image2"), ImageBox::Fit::Stretch);
+    twips::setGeometry(m_logo, 120, 120, 1500, 2085);
 
-    m_label4 = new Label(this, QStringLiteral("Label4"));
-    m_label4->setCaption(tr("version 4.0.004"));
-    m_label4->setFontPoints(kTahoma, 9.75, true);
-    m_label4->setForeColour(kYellow);
-    m_label4->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    twips::setGeometry(m_label4, 9720, 120, 1800, 375);
+    m_version = new Label(this, QStringLiteral("Label4"));
+    m_version->setCaption(tr("version 4.0.004"));
+    m_version->setFontPoints(kTahoma, 9.75, true);
+    m_version->setForeColour(kYellow);
+    m_version->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    twips::setGeometry(m_version, 9720, 120, 1800, 375);
 
-    m_label2 = ControlArray<Label>(makeEntry(QStringLiteral("Label2"), 480, tr("Pyramids")));
-    m_label5 = ControlArray<Label>(makeEntry(QStringLiteral("Label5"), 6180, activityCaption(0)));
+    m_leftTopics = ControlArray<Label>(makeEntry(QStringLiteral("Label2"), 480, tr("Pyramids")));
+    m_rightTopics =
+        ControlArray<Label>(makeEntry(QStringLiteral("Label5"), 6180, activityCaption(0)));
 
-    m_label6 = new Label(this, QStringLiteral("Label6"));
-    m_label6->setCaption(publisherAddressText());
-    m_label6->setFontPoints(QStringLiteral("Arial"), 12, true);
-    m_label6->setForeColour(kYellow);
-    m_label6->setBackColour(Qt::black);
-    m_label6->setOpaque(true);
-    m_label6->setAlignment(Qt::AlignCenter);
-    m_label6->setCursor(Qt::PointingHandCursor);
-    m_label6->setToolTip(publisherAddress());
-    twips::setGeometry(m_label6, 4320, 8040, 3315, 375);
-    m_label6->setKeyboardReachable();
-    connect(m_label6, &Label::clicked, this, &intro0::label6Click);
+    m_webAddress = new Label(this, QStringLiteral("Label6"));
+    m_webAddress->setCaption(publisherAddressText());
+    m_webAddress->setFontPoints(QStringLiteral("Arial"), 12, true);
+    m_webAddress->setForeColour(kYellow);
+    m_webAddress->setBackColour(Qt::black);
+    m_webAddress->setOpaque(true);
+    m_webAddress->setAlignment(Qt::AlignCenter);
+    m_webAddress->setCursor(Qt::PointingHandCursor);
+    m_webAddress->setToolTip(publisherAddress());
+    twips::setGeometry(m_webAddress, 4320, 8040, 3315, 375);
+    m_webAddress->setKeyboardReachable();
+    connect(m_webAddress, &Label::clicked, this, &intro0::openWebAddress);
 
     //: The menu's exit button, back to the title screen.
-    m_command1 = new PictureButton(this, QStringLiteral("Command1"), tr("Exit"));
-    twips::setGeometry(m_command1, 9570, 7230, 1650, 500);
-    connect(m_command1, &PictureButton::clicked, this, &intro0::command1Click);
+    m_exit = new PictureButton(this, QStringLiteral("Command1"), tr("Exit"));
+    twips::setGeometry(m_exit, 9570, 7230, 1650, 500);
+    connect(m_exit, &PictureButton::clicked, this, &intro0::backToTitle);
 
     connect(this, &Screen::surfaceMoved, this, &intro0::clearHighlights);
 }
@@ -105,56 +106,56 @@ void intro0::onLoad() {
     standardlayout(*this);
     setBackColour(QColor(49, 135, 215));
     setBackgroundPicture(PictureFiles::load(QStringLiteral("newrec0\\newr0039.gif")));
-    m_image2->setPicture(PictureFiles::load(QStringLiteral("Images\\logo2.jpg")));
+    m_logo->setPicture(PictureFiles::load(QStringLiteral("Images\\logo2.jpg")));
     const QImage exitPicture = PictureFiles::load(QStringLiteral("Images\\exit.jpg"));
-    if (!exitPicture.isNull()) m_command1->setPicture(exitPicture);
-    twips::setWidth(m_command1, 1785);
-    twips::setHeight(m_command1, 495);
-    twips::setLeft(m_command1, 90);
-    twips::setTop(m_command1, 7950);
+    if (!exitPicture.isNull()) m_exit->setPicture(exitPicture);
+    twips::setWidth(m_exit, 1785);
+    twips::setHeight(m_exit, 495);
+    twips::setLeft(m_exit, 90);
+    twips::setTop(m_exit, 7950);
 
     for (int i = 1; i <= 5; ++i) {
-        Label* left = m_label2.load(i);
-        twips::setLeft(left, twips::left(m_label2(0)));
-        twips::setTop(left, twips::top(m_label2(0)) + kEntryPitch * i);
-        Label* right = m_label5.load(i);
-        twips::setLeft(right, twips::left(m_label5(0)));
-        twips::setTop(right, twips::top(m_label5(0)) + kEntryPitch * i);
+        Label* left = m_leftTopics.load(i);
+        twips::setLeft(left, twips::left(m_leftTopics(0)));
+        twips::setTop(left, twips::top(m_leftTopics(0)) + kEntryPitch * i);
+        Label* right = m_rightTopics.load(i);
+        twips::setLeft(right, twips::left(m_rightTopics(0)));
+        twips::setTop(right, twips::top(m_rightTopics(0)) + kEntryPitch * i);
         for (Label* entry : {left, right}) connectEntry(entry);
     }
-    m_label2(1)->setCaption(tr("Prisms"));
-    m_label2(2)->setCaption(tr("Anti-prisms"));
-    m_label2(3)->setCaption(tr("Regular Polyhedra"));
-    m_label2(4)->setCaption(tr("Semi-regular Polyhedra"));
-    m_label5(1)->setCaption(tr("Stellated Polyhedra"));
+    m_leftTopics(1)->setCaption(tr("Prisms"));
+    m_leftTopics(2)->setCaption(tr("Anti-prisms"));
+    m_leftTopics(3)->setCaption(tr("Regular Polyhedra"));
+    m_leftTopics(4)->setCaption(tr("Semi-regular Polyhedra"));
+    m_rightTopics(1)->setCaption(tr("Stellated Polyhedra"));
     //: The frustum of a pyramid (a topic; the English spelling is the program's own).
-    m_label5(3)->setCaption(tr("The Frustrum of a Pyramid"));
-    m_label5(4)->setCaption(tr("Pythagoras' Theorem"));
-    m_label5(5)->setCaption(tr("Animation Sequence"));
+    m_rightTopics(3)->setCaption(tr("The Frustrum of a Pyramid"));
+    m_rightTopics(4)->setCaption(tr("Pythagoras' Theorem"));
+    m_rightTopics(5)->setCaption(tr("Animation Sequence"));
     // The activities' own topics, wherever they stand, lead to their screens.
     for (int i = 1; i <= 5; ++i) {
-        if (Activities::inMenuSlot(i)) m_label5(i)->setCaption(activityCaption(i));
+        if (Activities::inMenuSlot(i)) m_rightTopics(i)->setCaption(activityCaption(i));
     }
     for (int i = 0; i <= 4; ++i) {
-        m_label2(i)->show();
-        m_label5(i)->show();
+        m_leftTopics(i)->show();
+        m_rightTopics(i)->show();
     }
-    twips::setTop(m_label5(5), twips::top(m_label5(4)) + 2 * kEntryPitch);
-    m_label5(5)->show();
-    for (int i = 0; i <= 4; ++i) m_label2(i)->setEnabled(false);
+    twips::setTop(m_rightTopics(5), twips::top(m_rightTopics(4)) + 2 * kEntryPitch);
+    m_rightTopics(5)->show();
+    for (int i = 0; i <= 4; ++i) m_leftTopics(i)->setEnabled(false);
     for (int i = 0; i <= 5; ++i) {
         const Activity* activity = Activities::inMenuSlot(i);
-        m_label5(i)->setEnabled(activity != nullptr);
+        m_rightTopics(i)->setEnabled(activity != nullptr);
         if (activity)
-            connect(m_label5(i), &Label::clicked, this,
+            connect(m_rightTopics(i), &Label::clicked, this,
                     [this, screen = activity->screen] { handOver(screen); });
     }
 
     // Down the left column, then the right, then the address and the exit.
     QList<QWidget*> chain;
-    for (int i = 0; i <= 5; ++i) chain << m_label2(i);
-    for (int i = 0; i <= 5; ++i) chain << m_label5(i);
-    chain << m_label6 << m_command1;
+    for (int i = 0; i <= 5; ++i) chain << m_leftTopics(i);
+    for (int i = 0; i <= 5; ++i) chain << m_rightTopics(i);
+    chain << m_webAddress << m_exit;
     setTabChain(chain);
     // The menu itself holds the focus until a key moves it, so no topic is
     // highlighted before the pupil asks for one.
@@ -181,10 +182,10 @@ void intro0::keyPressEvent(QKeyEvent* event) {
 }
 
 void intro0::clearHighlights() {
-    m_label1->setOpaque(false);
+    m_heading->setOpaque(false);
     for (int i = 0; i <= 5; ++i) {
-        if (Label* l = m_label2(i)) l->setOpaque(false);
-        if (Label* l = m_label5(i)) l->setOpaque(false);
+        if (Label* l = m_leftTopics(i)) l->setOpaque(false);
+        if (Label* l = m_rightTopics(i)) l->setOpaque(false);
     }
 }
 
@@ -202,9 +203,9 @@ void intro0::handOver(const QString& screen) {
     screens::unload(objectName());
 }
 
-void intro0::label6Click() { shell::open(QUrl(publisherAddress())); }
+void intro0::openWebAddress() { shell::open(QUrl(publisherAddress())); }
 
-void intro0::command1Click() {
+void intro0::backToTitle() {
     Screen* title = screens::get(QStringLiteral("Titlefrm"));
     if (!title) return;
     if (auto* caption = title->control<QPushButton>(QStringLiteral("Command1")))
@@ -216,5 +217,5 @@ void intro0::command1Click() {
 void intro0::closeEvent(QCloseEvent* event) {
     // Closing the menu from its title bar goes back to the title screen, as its exit button does.
     event->ignore();
-    command1Click();
+    backToTitle();
 }

@@ -18,10 +18,10 @@ public:
 
     void onLoad() override;
 
-    Label* Label2(int i) const { return m_label2(i); }
-    Label* Label5(int i) const { return m_label5(i); }
-    Label* Label1() const { return m_label1; }
-    Label* Label6() const { return m_label6; }
+    Label* Label2(int i) const { return m_leftTopics(i); }
+    Label* Label5(int i) const { return m_rightTopics(i); }
+    Label* Label1() const { return m_heading; }
+    Label* Label6() const { return m_webAddress; }
 
     // The web address as the menu shows it and as the shell opens it.
     static QString publisherAddress();
@@ -36,17 +36,17 @@ private:
     void entryMoved(Label* entry);
     // The caption of the activity in the right-hand column's `slot`, in the pupil's language.
     static QString activityCaption(int slot);
-    void label6Click();
-    void command1Click();
+    void openWebAddress();
+    void backToTitle();
     void connectEntry(Label* entry);
     Label* makeEntry(const QString& name, int left, const QString& caption);
     void handOver(const QString& screen);
 
-    Label* m_label1;
-    Label* m_label4;
-    Label* m_label6;
-    ImageBox* m_image2;
-    PictureButton* m_command1;
-    ControlArray<Label> m_label2;
-    ControlArray<Label> m_label5;
+    Label* m_heading;
+    Label* m_version;
+    Label* m_webAddress;
+    ImageBox* m_logo;
+    PictureButton* m_exit;
+    ControlArray<Label> m_leftTopics;
+    ControlArray<Label> m_rightTopics;
 };

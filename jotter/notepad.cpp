@@ -92,7 +92,7 @@ notepad::notepad() : Screen(QStringLiteral("notepad")) {
     makeButton(wide, QStringLiteral("Command6"), clear, 3240, 180, 930, kClearFace,
                &notepad::clearClick);
     makeButton(wide, QStringLiteral("Command3"), toPortrait, 4305, 180, 585, kFlipFace,
-               &notepad::command3Click);
+               &notepad::flipToPortrait);
     makeButton(tall, QStringLiteral("Command9"), exit, 60, 180, 930, kExitFace,
                &notepad::exitClick);
     makeButton(tall, QStringLiteral("Command10"), write, 60, 705, 930, kWriteFace,
@@ -102,10 +102,10 @@ notepad::notepad() : Screen(QStringLiteral("notepad")) {
     makeButton(tall, QStringLiteral("Command7"), clear, 60, 1755, 930, kClearFace,
                &notepad::clearClick);
     makeButton(tall, QStringLiteral("Command4"), toLandscape, 60, 2280, 930, kFlipFace,
-               &notepad::command4Click);
+               &notepad::flipToLandscape);
 
-    m_label1 = ControlArray<Label>(makeSwatch(wide, QStringLiteral("Label1"), 5010, 285));
-    m_label11 = ControlArray<Label>(makeSwatch(tall, QStringLiteral("Label11"), 180, 2820));
+    m_wideSwatches = ControlArray<Label>(makeSwatch(wide, QStringLiteral("Label1"), 5010, 285));
+    m_tallSwatches = ControlArray<Label>(makeSwatch(tall, QStringLiteral("Label11"), 180, 2820));
 
     connect(this, &Screen::surfacePressed, this,
             [this](Qt::MouseButton, Qt::KeyboardModifiers, QPointF twips) { padPressed(twips); });
@@ -126,7 +126,7 @@ void notepad::onLoad() {
     setTopTwips(0);
 
     for (int i = 0; i < ConsolePalette::kCount; ++i) {
-        for (ControlArray<Label>* swatches : {&m_label1, &m_label11}) {
+        for (ControlArray<Label>* swatches : {&m_wideSwatches, &m_tallSwatches}) {
             Label* swatch = swatches->load(i);
             swatch->setBackColour(toQColor(ConsolePalette::colour(i)));
             swatch->setAccessibleName(
@@ -134,13 +134,13 @@ void notepad::onLoad() {
             connect(swatch, &Label::clicked, this, [this, swatch] { swatchClick(swatch); });
         }
     }
-    const SwatchPlaces::Place wideFirst = placeOf(m_label1(0));
-    const SwatchPlaces::Place tallFirst = placeOf(m_label11(0));
+    const SwatchPlaces::Place wideFirst = placeOf(m_wideSwatches(0));
+    const SwatchPlaces::Place tallFirst = placeOf(m_tallSwatches(0));
     for (int i = 1; i < ConsolePalette::kCount; ++i) {
-        place(m_label1(i), SwatchPlaces::landscape(i, wideFirst));
-        place(m_label11(i), SwatchPlaces::portrait(i, tallFirst));
-        m_label1(i)->show();
-        m_label11(i)->show();
+        place(m_wideSwatches(i), SwatchPlaces::landscape(i, wideFirst));
+        place(m_tallSwatches(i), SwatchPlaces::portrait(i, tallFirst));
+        m_wideSwatches(i)->show();
+        m_tallSwatches(i)->show();
     }
     m_pen = JotterPen();
     wipeDrawing();
@@ -207,7 +207,7 @@ void notepad::swatchClick(Label* swatch) {
 
 // The window takes the portrait size, and the portrait frame, placed by the
 // new width, replaces the landscape one. The next line starts afresh.
-void notepad::command3Click() {
+void notepad::flipToPortrait() {
     wipeDrawing();
     m_currentPoint = QPointF();
     setOuterSizeTwips(PadLayout::kPortraitOuterWidth, PadLayout::kPortraitOuterHeight);
@@ -220,7 +220,7 @@ void notepad::command3Click() {
 
 // The window takes the landscape size again and the landscape frame comes
 // back where it always stands. The next line starts afresh.
-void notepad::command4Click() {
+void notepad::flipToLandscape() {
     wipeDrawing();
     m_currentPoint = QPointF();
     setOuterSizeTwips(PadLayout::kLandscapeOuterWidth, PadLayout::kLandscapeOuterHeight);

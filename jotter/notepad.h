@@ -31,8 +31,8 @@ public:
     // Where the next line starts, in twips.
     QPointF currentPoint() const { return m_currentPoint; }
 
-    Label* Label1(int i) const { return m_label1(i); }
-    Label* Label11(int i) const { return m_label11(i); }
+    Label* Label1(int i) const { return m_wideSwatches(i); }
+    Label* Label11(int i) const { return m_tallSwatches(i); }
     Frame* Frame_landscape() const { return m_frameLandscape; }
     Frame* Frame_portrait() const { return m_framePortrait; }
 
@@ -42,10 +42,10 @@ public:
     void swatchClick(Label* swatch);
     // "Flip" in the landscape frame (Command3): wipes the drawing and turns
     // the pad to portrait, showing the portrait frame of controls instead.
-    void command3Click();
+    void flipToPortrait();
     // "Flip" in the portrait frame (Command4): wipes the drawing and turns
     // the pad back to landscape, showing the landscape frame again.
-    void command4Click();
+    void flipToLandscape();
     void exitClick();
 
 protected:
@@ -69,6 +69,6 @@ private:
     QPointF m_currentPoint;
     Frame* m_frameLandscape;
     Frame* m_framePortrait;
-    ControlArray<Label> m_label1;
-    ControlArray<Label> m_label11;
+    ControlArray<Label> m_wideSwatches;
+    ControlArray<Label> m_tallSwatches;
 };
