@@ -24,6 +24,7 @@
 #include "appscreens.h"
 #include "duality.h"
 #include "dualityscreens.h"
+#include "frameplayer.h"
 #include "giflibdecoder.h"
 #include "hamilton.h"
 #include "hamiltonscreens.h"
@@ -120,7 +121,7 @@ void dualityTick(benchmark::State& state) {
         [question] { return (static_cast<float>(question) + 0.5f) / kQuestionCount; });
     auto* screen = shownScreen<duality>(QStringLiteral("duality"));
     Random::setSource({});
-    state.SetLabel(Module1::smallseq);
+    state.SetLabel(screen->player()->sequence().smallseq);
     QWidget* image2 = screen->Image2();
     const bool paint = state.range(1) != 0;
     for (auto _ : state) {
