@@ -1,23 +1,21 @@
 #include "titlefrm.h"
 
 #include <QCloseEvent>
-#include <QTimer>
 
 #include "animationtable.h"
 #include "application.h"
 #include "commandbutton.h"
 #include "desktop.h"
 #include "frame.h"
+#include "frameplayer.h"
 #include "imagebox.h"
 #include "label.h"
-#include "module1.h"
 #include "screenregistry.h"
 #include "standardlayout.h"
 #include "twips.h"
 
 namespace {
 const QColor kGrey(192, 192, 192);
-constexpr AnimationTable::Sequence kSequence = AnimationTable::kCubeOctahedron;
 }  // namespace
 
 Titlefrm::Titlefrm() : Screen(QStringLiteral("Titlefrm")) {
@@ -51,20 +49,12 @@ Titlefrm::Titlefrm() : Screen(QStringLiteral("Titlefrm")) {
     setTabOrder(m_command1, m_command2);
     m_command1->setFocus();
 
-    m_timer1 = new QTimer(this);
-    m_timer1->setObjectName(QStringLiteral("Timer1"));
-    m_timer1->setInterval(kTickMs);
+    // The frame number stays empty until the load handler's main path sets it.
+    m_player = new FramePlayer(this, m_picture1, kTickMs);
+    m_player->setSequence(FrameSequence::of(AnimationTable::kCubeOctahedron));
 
-    connect(m_timer1, &QTimer::timeout, this, &Titlefrm::timer1Tick);
     connect(m_command1, &QPushButton::clicked, this, &Titlefrm::command1Click);
     connect(m_command2, &QPushButton::clicked, this, &Titlefrm::command2Click);
-}
-
-bool Titlefrm::showFrame(int n) {
-    static const std::string series = AnimationTable::seriesName(kSequence);
-    return Screen::showFrame(
-        m_picture1, QString::fromStdString(Module1::frameName(
-                        series, n, kSequence.digits, std::string(AnimationTable::kExtension))));
 }
 
 void Titlefrm::centre() {
@@ -83,9 +73,9 @@ void Titlefrm::onFramed() {
 void Titlefrm::onLoad() {
     // Main path: centred by its outer size, first frame, animation on.
     centre();
-    Module1::framenum = 0;
-    if (showFrame(0)) {
-        m_timer1->start();
+    m_player->setFramenum(0);
+    if (m_player->showFrame(0)) {
+        m_player->start();
         return;
     }
     // Fallback path: the standard frame of the main screens, and the animation
@@ -93,16 +83,11 @@ void Titlefrm::onLoad() {
     m_fallback = true;
     standardlayout(*this);
     m_frame1->raise();
-    showFrame(0);
-    m_timer1->start();
+    m_player->showFrame(0);
+    m_player->start();
 }
 
-void Titlefrm::timer1Tick() {
-    // A frame number left past the sequence by another screen starts it again.
-    const int n = Module1::nextFrame(Module1::framenum.value_or(0), kFrames);
-    Module1::framenum = n;
-    showFrame(n);
-}
+void Titlefrm::timer1Tick() { m_player->advance(); }
 
 void Titlefrm::command1Click() {
     if (!screens::show(QStringLiteral("intro0"))) return;

@@ -5,9 +5,9 @@
 
 class CommandButton;
 class Frame;
+class FramePlayer;
 class ImageBox;
 class Label;
-class QTimer;
 
 // The first screen: the product title over a turning cube and octahedron,
 // "OK" (or "Cancel" when the menu brought it back) to the topic menu and
@@ -25,6 +25,8 @@ public:
 
     // Whether the load handler had to take its fallback path.
     bool usedFallback() const { return m_fallback; }
+    // The turning cube and octahedron in Picture1, stepped by Timer1.
+    FramePlayer* player() const { return m_player; }
     void timer1Tick();
 
 protected:
@@ -35,13 +37,12 @@ private:
     void centre();
     void command1Click();
     void command2Click();
-    bool showFrame(int n);
 
     Frame* m_frame1;
     Label* m_label4;
     ImageBox* m_picture1;
     CommandButton* m_command1;
     CommandButton* m_command2;
-    QTimer* m_timer1;
+    FramePlayer* m_player;
     bool m_fallback = false;
 };

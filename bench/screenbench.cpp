@@ -24,10 +24,12 @@
 #include "appscreens.h"
 #include "duality.h"
 #include "everyscreen.h"
+#include "frameplayer.h"
 #include "giflibdecoder.h"
 #include "hamilton.h"
 #include "imagebox.h"
 #include "label.h"
+#include "mediapanel.h"
 #include "module1.h"
 #include "picturefiles.h"
 #include "random.h"
@@ -117,7 +119,7 @@ void dualityTick(benchmark::State& state) {
         [question] { return (static_cast<float>(question) + 0.5f) / kQuestionCount; });
     auto* screen = shownScreen<duality>(QStringLiteral("duality"));
     Random::setSource({});
-    state.SetLabel(Module1::smallseq);
+    state.SetLabel(screen->player()->sequence().smallseq);
     QWidget* image2 = screen->Image2();
     const bool paint = state.range(1) != 0;
     for (auto _ : state) {
@@ -160,6 +162,33 @@ void hamiltonPress(benchmark::State& state) {
     }
     if (flips != state.iterations()) state.SkipWithError("a press missed its edge");
     unloadScreen(QStringLiteral("hamilton"));
+}
+
+// A press on the media panel's Step button, paused as a pupil must be to
+// step: Qt delivers the click, the panel moves the frame on and the picture
+// is painted at once. state.range(0): 0 on the Duality screen, 1 on the
+// Hamilton clue.
+void mediaPanelStep(benchmark::State& state) {
+    const bool clue = state.range(0) != 0;
+    const QString name = clue ? QStringLiteral("hamilton") : QStringLiteral("duality");
+    Module1::lastquestion = kUnbenchmarkedQuestion;
+    Random::setSource([] { return 0.5f / kQuestionCount; });
+    auto* screen = shownScreen<Screen>(name);
+    Random::setSource({});
+    if (clue) qobject_cast<hamilton*>(screen)->label2Click();
+    auto* panel = screen->control<MediaPanel>(QStringLiteral("MMControl1"));
+    QWidget* image2 = screen->control(QStringLiteral("Image2"));
+    QTest::mouseClick(panel->pauseButton(), Qt::LeftButton);
+    const qint64 before = qobject_cast<ImageBox*>(image2)->picture().cacheKey();
+    QTest::mouseClick(panel->stepButton(), Qt::LeftButton);
+    if (qobject_cast<ImageBox*>(image2)->picture().cacheKey() == before)
+        state.SkipWithError("Step did not move the frame");
+    for (auto _ : state) {
+        QTest::mouseClick(panel->stepButton(), Qt::LeftButton);
+        image2->repaint();
+    }
+    picturesMissing(state);
+    unloadScreen(name);
 }
 
 // The keyboard's answers to the same: Space on the focused edge toggles it as
@@ -303,6 +332,11 @@ void registerBenchmarks() {
         ->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("hamilton/keyAndRepaint", hamiltonKey)
         ->ArgName("move")
+        ->Arg(0)
+        ->Arg(1)
+        ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("mediapanel/stepAndRepaint", mediaPanelStep)
+        ->ArgName("clue")
         ->Arg(0)
         ->Arg(1)
         ->Unit(benchmark::kMicrosecond);

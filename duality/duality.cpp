@@ -9,6 +9,7 @@
 
 #include "answercheck.h"
 #include "fonts.h"
+#include "frameplayer.h"
 #include "imagebox.h"
 #include "label.h"
 #include "mediapanel.h"
@@ -45,10 +46,6 @@ const char* const kEdgesText = QT_TRANSLATE_NOOP(
     "The number of edges meeting at a vertex of a regular polygon is equal to the number of edges "
     "in each of the faces of its dual. For instance, octahedra have four edges meeting at each "
     "vertex and the dual of the octahedron is a cube whose faces are squares.");
-
-QString frameFile(int n) {
-    return QString::fromStdString(Module1::frameFile(n, QuestionBank::kFrameDigits));
-}
 
 }  // namespace
 
@@ -114,10 +111,8 @@ duality::duality() : Screen(QStringLiteral("duality")) {
     m_label3->setEnabled(false);
     twips::setGeometry(m_label3, 9360, 3960, 1455, 330);
 
-    m_timer1 = new QTimer(this);
-    m_timer1->setObjectName(QStringLiteral("Timer1"));
-    m_timer1->setInterval(kTickMs);
-    m_mmcontrol1->attach(m_timer1, m_image2, QuestionBank::kFrameDigits);
+    m_player = new FramePlayer(this, m_image2, kTickMs);
+    m_mmcontrol1->attach(m_player);
 
     //: Button: check the typed answer.
     PictureButton* check = makeButton(QStringLiteral("Cmdcheckit"), tr("Check"));
@@ -130,7 +125,6 @@ duality::duality() : Screen(QStringLiteral("duality")) {
     //: Button: back to the topic menu.
     PictureButton* exit = makeButton(QStringLiteral("cmdexit"), tr("Exit"));
 
-    connect(m_timer1, &QTimer::timeout, this, &duality::timer1Tick);
     connect(m_text1, &QLineEdit::returnPressed, this, &duality::cmdcheckitClick);
     connect(check, &QAbstractButton::clicked, this, &duality::cmdcheckitClick);
     connect(soln, &QAbstractButton::clicked, this, &duality::cmdsolnClick);
@@ -138,6 +132,8 @@ duality::duality() : Screen(QStringLiteral("duality")) {
     connect(go, &QAbstractButton::clicked, this, &duality::cmdgoClick);
     connect(exit, &QAbstractButton::clicked, this, &duality::cmdexitClick);
 }
+
+QTimer* duality::Timer1() const { return m_player->timer(); }
 
 void duality::setFullScreenPointer() {
     const QImage picture = PictureFiles::load(QStringLiteral("Images\\fullscreen-cursor.png"));
@@ -164,7 +160,7 @@ void duality::onLoad() {
     chain << exit;
     setTabChain(chain);
     setFullScreenPointer();
-    Module1::framenum = 0;
+    m_player->setFramenum(0);
     calculate();
     m_text1->setFocus();
 }
@@ -179,22 +175,21 @@ void duality::calculate() {
         m_questions.append(QCoreApplication::translate("QuestionBank", q.text));
 
     Random::seedFromClock();
-    const int q = QuestionBank::choose(Random::next());
+    const QuestionBank::Choice choice = QuestionBank::choose(Random::next());
+    const int q = choice.index;
     if (!QuestionBank::question(q).showsFullScreen) m_label3->hide();
+    m_player->setSequence(choice.animation);
+    m_player->setFramenum(0);
 
     // A first frame that cannot be read leaves the box empty rather than
     // showing the previous question's animation.
-    m_image2->setPicture(loadFrame(frameFile(0)));
-    m_timer1->start();
+    m_image2->setPicture(loadFrame(m_player->frameFile(0)));
+    m_player->start();
     m_label1->setCaption(m_questions.at(q));
 }
 
-void duality::timer1Tick() {
-    const int n = Module1::nextFrame(Module1::framenum.value_or(0), Module1::framecount);
-    Module1::framenum = n;
-    // A frame that cannot be read keeps the one before on show.
-    Screen::showFrame(m_image2, frameFile(n));
-}
+// A frame that cannot be read keeps the one before on show.
+void duality::timer1Tick() { m_player->advance(); }
 
 void duality::cmdcheckitClick() {
     const QString typed = m_text1->text();
@@ -219,7 +214,7 @@ void duality::cmdsolnClick() {
 void duality::cmdjotterClick() { screens::show(QStringLiteral("notepad")); }
 
 void duality::cmdgoClick() {
-    m_timer1->stop();
+    m_player->stop();
     calculate();
     m_text1->setFocus();
 }

@@ -4,6 +4,7 @@
 
 #include "screen.h"
 
+class FramePlayer;
 class ImageBox;
 class Label;
 class MediaPanel;
@@ -37,8 +38,10 @@ public:
     Label* Label4() const { return m_label4; }
     QLineEdit* Text1() const { return m_text1; }
     ImageBox* Image2() const { return m_image2; }
-    QTimer* Timer1() const { return m_timer1; }
+    QTimer* Timer1() const;
     MediaPanel* MMControl1() const { return m_mmcontrol1; }
+    // The question's animation in Image2, stepped by Timer1 and the media panel.
+    FramePlayer* player() const { return m_player; }
 
     void timer1Tick();
     void cmdcheckitClick();
@@ -64,5 +67,5 @@ private:
     QLineEdit* m_text1;
     ImageBox* m_image2;
     MediaPanel* m_mmcontrol1;
-    QTimer* m_timer1;
+    FramePlayer* m_player;
 };

@@ -11,10 +11,10 @@
 #include "clueframes.h"
 #include "edgehandle.h"
 #include "edgepicker.h"
+#include "frameplayer.h"
 #include "imagebox.h"
 #include "label.h"
 #include "mediapanel.h"
-#include "module1.h"
 #include "picturebutton.h"
 #include "random.h"
 #include "screenregistry.h"
@@ -100,16 +100,14 @@ hamilton::hamilton() : Screen(QStringLiteral("hamilton")) {
     m_cmdsoln = new PictureButton(this, QStringLiteral("cmdsoln"), tr("Answer"));
     twips::setGeometry(m_cmdsoln, 10080, 7920, 1650, 500);
 
-    m_timer1 = new QTimer(this);
-    m_timer1->setObjectName(QStringLiteral("Timer1"));
-    m_timer1->setInterval(ClueFrames::kTickMs);
+    m_player = new FramePlayer(this, m_image2, ClueFrames::kTickMs);
     m_timer2 = new QTimer(this);
     m_timer2->setObjectName(QStringLiteral("Timer2"));
     m_timer2->setInterval(kVerdictMs);
 
     m_mmcontrol1 = new MediaPanel(this, QStringLiteral("MMControl1"));
     twips::setGeometry(m_mmcontrol1, 8520, 3960, 1590, 330);
-    m_mmcontrol1->attach(m_timer1, m_image2, ClueFrames::kDigits);
+    m_mmcontrol1->attach(m_player);
     m_mmcontrol1->hide();
 
     LineControl* template0 = addLine(QStringLiteral("Line1"), 0);
@@ -118,7 +116,6 @@ hamilton::hamilton() : Screen(QStringLiteral("hamilton")) {
     template0->setVisible(false);
     m_line1 = ControlArray<LineControl>(template0);
 
-    connect(m_timer1, &QTimer::timeout, this, &hamilton::timer1Tick);
     connect(m_timer2, &QTimer::timeout, this, &hamilton::timer2Tick);
     connect(m_cmdexit, &QAbstractButton::clicked, this, &hamilton::cmdexitClick);
     connect(m_cmdcheckit, &QAbstractButton::clicked, this, &hamilton::cmdcheckitClick);
@@ -132,12 +129,10 @@ hamilton::hamilton() : Screen(QStringLiteral("hamilton")) {
 
 void hamilton::onLoad() {
     standardlayout(*this);
-    Module1::framenum = 0;
-    Module1::smallseq = ClueFrames::kPrefix;
-    Module1::picext = ClueFrames::kExtension;
-    Module1::framecount = ClueFrames::kFrameCount;
-    showFrame(0);
-    m_timer1->start();
+    m_player->setFramenum(0);
+    m_player->setSequence(FrameSequence::of(AnimationTable::kVoyage));
+    m_player->showFrame(0);
+    m_player->start();
     for (int k = 1; k < DodecahedralGraph::kEdges; ++k) m_line1.load(k);
     drawlines();
     makeEdgeHandles();
@@ -310,16 +305,10 @@ void hamilton::label2Click() {
     m_mmcontrol1->show();
 }
 
-void hamilton::showFrame(int n) {
-    // A frame that cannot be read leaves the last good one on show.
-    Screen::showFrame(m_image2, QString::fromStdString(Module1::frameFile(n, ClueFrames::kDigits)));
-}
+QTimer* hamilton::Timer1() const { return m_player->timer(); }
 
-void hamilton::timer1Tick() {
-    const int n = Module1::nextFrame(Module1::framenum.value_or(0), Module1::framecount);
-    Module1::framenum = n;
-    showFrame(n);
-}
+// A frame that cannot be read leaves the last good one on show.
+void hamilton::timer1Tick() { m_player->advance(); }
 
 void hamilton::timer2Tick() {
     m_label4->hide();

@@ -9,6 +9,7 @@
 #include "screen.h"
 
 class EdgeHandle;
+class FramePlayer;
 class ImageBox;
 class Label;
 class MediaPanel;
@@ -43,8 +44,10 @@ public:
     // Whether the focus mark is drawn around the focused edge.
     bool showsFocusMark() const;
     Label* Label4() const { return m_label4; }
-    QTimer* Timer1() const { return m_timer1; }
+    QTimer* Timer1() const;
     QTimer* Timer2() const { return m_timer2; }
+    // The clue animation in Image2, stepped by Timer1 and the media panel.
+    FramePlayer* player() const { return m_player; }
 
     // Handlers, public so that the program's wiring and its tests reach the same code.
     void surfacePress(QPointF twips);
@@ -66,7 +69,6 @@ protected:
 private:
     void mark(int k);
     void unmark(int k);
-    void showFrame(int n);
     void makeEdgeHandles();
     void chainTabOrder();
 
@@ -79,7 +81,7 @@ private:
     PictureButton* m_cmdexit;
     PictureButton* m_cmdcheckit;
     PictureButton* m_cmdsoln;
-    QTimer* m_timer1;
+    FramePlayer* m_player;
     QTimer* m_timer2;
     ControlArray<LineControl> m_line1;
     std::array<EdgeHandle*, DodecahedralGraph::kEdges> m_handles{};

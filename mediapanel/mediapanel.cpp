@@ -1,11 +1,7 @@
 #include "mediapanel.h"
 
-#include <QTimer>
-
-#include "imagebox.h"
-#include "module1.h"
+#include "frameplayer.h"
 #include "panelbutton.h"
-#include "screen.h"
 
 MediaPanel::MediaPanel(QWidget* parent, const QString& name) : QWidget(parent) {
     setObjectName(name);
@@ -23,11 +19,7 @@ MediaPanel::MediaPanel(QWidget* parent, const QString& name) : QWidget(parent) {
     showFlags();
 }
 
-void MediaPanel::attach(QTimer* timer1, ImageBox* image2, int frameDigits) {
-    m_timer = timer1;
-    m_image = image2;
-    m_digits = frameDigits;
-}
+void MediaPanel::attach(FramePlayer* player) { m_player = player; }
 
 void MediaPanel::resizeEvent(QResizeEvent*) {
     // Four equal keys side by side; the rounding is spread so they fill the row.
@@ -46,30 +38,22 @@ void MediaPanel::showFlags() {
 }
 
 void MediaPanel::playClick() {
-    if (m_timer) m_timer->start();
+    if (m_player) m_player->start();
     m_state.play();
     showFlags();
 }
 
 void MediaPanel::pauseClick() {
-    if (m_timer) m_timer->stop();
+    if (m_player) m_player->stop();
     m_state.pause();
     showFlags();
 }
 
 void MediaPanel::backClick() {
-    Module1::framenum = Module1::previousFrame(Module1::framenum.value_or(0), Module1::framecount);
-    showFrame();
+    if (m_player) m_player->stepBack();
 }
 
+// The same step as a tick of the screen's timer.
 void MediaPanel::stepClick() {
-    Module1::framenum = Module1::nextFrame(Module1::framenum.value_or(0), Module1::framecount);
-    showFrame();
-}
-
-void MediaPanel::showFrame() {
-    if (!m_image) return;
-    // Through the owning screen, which keeps the frames its own timer shows.
-    Screen::showFrame(m_image, QString::fromStdString(
-                                   Module1::frameFile(Module1::framenum.value_or(0), m_digits)));
+    if (m_player) m_player->advance();
 }

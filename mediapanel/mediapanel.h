@@ -5,13 +5,11 @@
 
 #include "panelstate.h"
 
-class ImageBox;
-class QTimer;
+class FramePlayer;
 
 // A row of four transport buttons, Play, Pause, Back and Step, that drive an
-// activity screen's frame animation: its Timer1, its Image2 and the shared
-// frame variables. Each screen names its frame files with its own minimum
-// number of digits.
+// activity screen's frame animation: the screen hands it its FramePlayer,
+// whose timer Play and Pause start and stop and whose frame Back and Step move.
 class MediaPanel : public QWidget {
     Q_OBJECT
 
@@ -21,7 +19,7 @@ public:
     explicit MediaPanel(QWidget* parent = nullptr,
                         const QString& name = QStringLiteral("MMControl1"));
 
-    void attach(QTimer* timer1, ImageBox* image2, int frameDigits);
+    void attach(FramePlayer* player);
 
     bool isPlayEnabled() const { return m_state.playEnabled; }
     bool isPauseEnabled() const { return m_state.pauseEnabled; }
@@ -42,11 +40,8 @@ protected:
 
 private:
     void showFlags();
-    void showFrame();
 
     QAbstractButton* m_buttons[4];
     PanelState m_state;
-    QTimer* m_timer = nullptr;
-    ImageBox* m_image = nullptr;
-    int m_digits = 2;
+    FramePlayer* m_player = nullptr;
 };

@@ -9,8 +9,6 @@ std::string frameName(const std::string& prefix, int n, int minDigits, const std
     return prefix + (n < 0 ? "-" : "") + digits + ext;
 }
 
-std::string frameFile(int n, int minDigits) { return frameName(smallseq, n, minDigits, picext); }
-
 int nextFrame(int n, int count) {
     if (count <= 0) return 0;
     const int next = n + 1;
@@ -24,10 +22,6 @@ int previousFrame(int n, int count) {
 }
 
 void reset() {
-    framenum.reset();
-    framecount = 0;
-    smallseq.clear();
-    picext.clear();
     dualanswer = 0;
     lastquestion.reset();
 }

@@ -3,15 +3,12 @@
 #include <optional>
 #include <string>
 
-// The program-wide variables that the animating screens and the quiz share.
-// They live for the whole run; each screen sets what it needs before it
-// animates. A value that has never been set counts as 0 where one is read.
+// The program-wide variables of the quiz, which outlive the Duality screen,
+// and the frame arithmetic every animating screen uses. Each screen keeps its
+// own animation (FramePlayer). A value that has never been set counts as 0
+// where one is read.
 namespace Module1 {
 
-inline std::optional<int> framenum;      // frame on show, 0-based
-inline int framecount = 0;               // frames in the sequence on show
-inline std::string smallseq;             // folder-and-prefix of that sequence, e.g. "dualsm\dual00"
-inline std::string picext;               // extension of its files, ".gif"
 inline int dualanswer = 0;               // expected answer of the current Duality question
 inline std::optional<int> lastquestion;  // index of the previous Duality question
 
@@ -19,10 +16,6 @@ inline std::optional<int> lastquestion;  // index of the previous Duality questi
 // least minDigits digits, then the extension ("dualsm\dual00", 7, 2 gives
 // "dualsm\dual0007.gif").
 std::string frameName(const std::string& prefix, int n, int minDigits, const std::string& ext);
-
-// Frame n of the sequence on show (smallseq, picext), its number written with
-// at least minDigits digits.
-std::string frameFile(int n, int minDigits);
 
 // The frame after n and the frame before it, wrapping round a sequence of
 // count frames. A number left outside the sequence comes back into it.

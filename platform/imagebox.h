@@ -4,15 +4,12 @@
 #include <QImage>
 #include <QWidget>
 
-#include <memory>
-
-class ServerFrames;
+class DirectFrames;
 
 // A picture element. Stretched, it draws its picture to fill its own box;
 // at its corner (a picture box) it draws the picture at its top-left corner
-// on its background colour. When it shows one frame after another of the
-// same size, as an animation does, it takes a window of its own and, where
-// the display allows, puts each new frame there directly (see ServerFrames).
+// on its background colour. Frames of an animation may reach the screen by
+// the X server instead (DirectFrames).
 class ImageBox : public QWidget {
     Q_OBJECT
 
@@ -31,19 +28,13 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void paintPicture(QPainter& painter, const QImage& picture) const;
     bool fillsItself(const QImage& picture) const;
-    bool coveredBySibling() const;
-    bool showDirectly(const QImage& previous);
 
     QImage m_picture;
     QColor m_back;
     Fit m_fit;
-    std::unique_ptr<ServerFrames> m_server;
-    // The picture the window shows, and whether a repaint is still to come.
-    qint64 m_onScreen = 0;
-    bool m_repaintPending = true;
+    DirectFrames* m_direct;
 };

@@ -80,14 +80,14 @@ int QuestionBank::pick(float r, std::optional<int> lastquestion) {
     return q;
 }
 
-int QuestionBank::choose(float r) {
+FrameSequence QuestionBank::animation(int index) {
+    const DualityQuestion& entry = question(index);
+    return {entry.smallseq, kFrameExtension, entry.framecount, kFrameDigits};
+}
+
+QuestionBank::Choice QuestionBank::choose(float r) {
     const int q = pick(r, Module1::lastquestion);
     Module1::lastquestion = q;
-    const DualityQuestion& entry = question(q);
-    Module1::smallseq = entry.smallseq;
-    Module1::picext = kFrameExtension;
-    Module1::framecount = entry.framecount;
-    Module1::framenum = 0;
-    Module1::dualanswer = entry.answer;
-    return q;
+    Module1::dualanswer = question(q).answer;
+    return {q, animation(q)};
 }

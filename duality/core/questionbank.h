@@ -5,12 +5,19 @@
 
 #include "animationtable.h"
 #include "dualityquestion.h"
+#include "framesequence.h"
 
 // The eleven Duality questions and the random choice between them. Choosing a
-// question also sets the program-wide animation and quiz variables of
-// Module1, so the screen only has to show what was chosen.
+// question sets the program-wide quiz variables of Module1 and tells the
+// screen which animation to play beside it.
 class QuestionBank {
 public:
+    // A question chosen, and the animation that plays while it is asked.
+    struct Choice {
+        int index;
+        FrameSequence animation;
+    };
+
     static constexpr int kCount = 11;
     static constexpr const char* kFrameExtension = AnimationTable::kExtension.data();
     // Frame numbers of the Duality sequences get at least this many digits.
@@ -26,8 +33,11 @@ public:
     // repeat the last one. So the first question of a run is never index 0.
     static int pick(float r, std::optional<int> lastquestion);
 
+    // The animation of question `index`: its smallseq, picext ".gif",
+    // framecount and the digits of its frame numbers.
+    static FrameSequence animation(int index);
+
     // Picks a question with r, remembers it in Module1::lastquestion and sets
-    // smallseq, picext, framecount, framenum and dualanswer for it. Returns
-    // the index chosen.
-    static int choose(float r);
+    // dualanswer for it. Returns the index chosen and its animation.
+    static Choice choose(float r);
 };

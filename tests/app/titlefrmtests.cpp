@@ -6,9 +6,9 @@
 
 #include "appscreens.h"
 #include "fixturepictures.h"
+#include "frameplayer.h"
 #include "imagebox.h"
 #include "intro0.h"
-#include "module1.h"
 #include "picturefiles.h"
 #include "programtest.h"
 #include "screenregistry.h"
@@ -36,7 +36,7 @@ TEST_F(TitleTest, LoadsCentredOnItsOwnSizeWithFrameZeroAndTheTimerRunning) {
     ASSERT_TRUE(fixtures::writeShellPictures(pictures.path()));
     Titlefrm* t = title();
     EXPECT_FALSE(t->usedFallback());
-    EXPECT_EQ(Module1::framenum, 0);
+    EXPECT_EQ(t->player()->framenum(), 0);
     EXPECT_EQ(shownFrame(), 0);
     auto* timer = t->findChild<QTimer*>(QStringLiteral("Timer1"));
     ASSERT_NE(timer, nullptr);
@@ -67,15 +67,15 @@ TEST_F(TitleTest, TicksStepThroughTheTwentyFiveFramesAndWrap) {
     EXPECT_TRUE(PictureFiles::reportedFailures().isEmpty());
 }
 
-TEST_F(TitleTest, FrameNumbersLeftByOtherScreensAreBroughtBackIntoTheSequence) {
+TEST_F(TitleTest, FrameNumbersOutsideTheSequenceAreBroughtBackIntoIt) {
     ASSERT_TRUE(fixtures::writeShellPictures(pictures.path()));
     Titlefrm* t = title();
-    Module1::framenum.reset();
+    t->player()->setFramenum(std::nullopt);
     t->timer1Tick();
-    EXPECT_EQ(Module1::framenum, 1) << "an empty frame number counts as 0";
-    Module1::framenum = 119;  // as the clue animation may leave it
+    EXPECT_EQ(t->player()->framenum(), 1) << "an empty frame number counts as 0";
+    t->player()->setFramenum(119);  // past the sequence, as the clue's could stand
     t->timer1Tick();
-    EXPECT_EQ(Module1::framenum, 0);
+    EXPECT_EQ(t->player()->framenum(), 0);
     EXPECT_EQ(shownFrame(), 0);
     EXPECT_TRUE(PictureFiles::reportedFailures().isEmpty()) << "no file past the sequence is named";
 }
@@ -83,10 +83,9 @@ TEST_F(TitleTest, FrameNumbersLeftByOtherScreensAreBroughtBackIntoTheSequence) {
 TEST_F(TitleTest, WithoutItsFirstFrameItTakesTheStandardFrameAndKeepsGoing) {
     // Only frame 3 exists: the load falls back, and the ticks carry on past missing frames.
     ASSERT_TRUE(fixtures::writeGif(path(QStringLiteral("recip1/reci0003.gif")), 320, 240, 3));
-    Module1::framenum = 1;
     Titlefrm* t = title();
     EXPECT_TRUE(t->usedFallback());
-    EXPECT_EQ(Module1::framenum, 0) << "set on the main path before its picture failed";
+    EXPECT_EQ(t->player()->framenum(), 0) << "set on the main path before its picture failed";
     EXPECT_EQ(t->widthTwips(), 12000);
     EXPECT_EQ(t->heightTwips(), 9000);
     EXPECT_EQ(t->leftTwips(), 0);

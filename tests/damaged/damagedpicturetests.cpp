@@ -17,6 +17,7 @@
 #include "desktop.h"
 #include "duality.h"
 #include "everyscreen.h"
+#include "frameplayer.h"
 #include "hamilton.h"
 #include "imagebox.h"
 #include "intro0.h"
@@ -156,7 +157,7 @@ protected:
         ASSERT_NE(title, nullptr);
         title->stopTimers();
         for (int i = 0; i < kTicksPastLaterFrame; ++i) title->timer1Tick();
-        EXPECT_EQ(Module1::framenum, kTicksPastLaterFrame);
+        EXPECT_EQ(title->player()->framenum(), kTicksPastLaterFrame);
         EXPECT_FALSE(title->control<ImageBox>(QStringLiteral("Picture1"))->picture().isNull());
         click(title, "Command1");
         EXPECT_NE(opened<intro0>("intro0"), nullptr) << "OK leads to the menu";
@@ -174,11 +175,13 @@ protected:
 
         MediaPanel* panel = screen->MMControl1();
         click(panel->pauseButton());
-        const int before = Module1::framenum.value_or(0);
+        const FramePlayer* player = screen->player();
+        const int before = player->framenum().value_or(0);
         click(panel->stepButton());
-        EXPECT_EQ(Module1::framenum, (before + 1) % Module1::framecount) << "Step moves on a frame";
+        EXPECT_EQ(player->framenum(), (before + 1) % player->sequence().framecount)
+            << "Step moves on a frame";
         click(panel->backButton());
-        EXPECT_EQ(Module1::framenum, before) << "Back goes back a frame";
+        EXPECT_EQ(player->framenum(), before) << "Back goes back a frame";
     }
 
     void tourDuality(intro0* menu) {
@@ -223,9 +226,9 @@ protected:
 
         auto* panel = screen->findChild<MediaPanel*>(QStringLiteral("MMControl1"));
         click(panel->pauseButton());
-        const int before = Module1::framenum.value_or(0);
+        const int before = screen->player()->framenum().value_or(0);
         click(panel->stepButton());
-        EXPECT_EQ(Module1::framenum, before + 1);
+        EXPECT_EQ(screen->player()->framenum(), before + 1);
         click(screen, "cmdexit");
         EXPECT_FALSE(ScreenRegistry::instance().isLoaded(QStringLiteral("hamilton")));
     }

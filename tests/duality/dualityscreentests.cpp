@@ -15,6 +15,7 @@
 #include "duality.h"
 #include "everyscreen.h"
 #include "fixturepictures.h"
+#include "frameplayer.h"
 #include "imagebox.h"
 #include "label.h"
 #include "mediapanel.h"
@@ -281,7 +282,7 @@ TEST_F(DualityScreen, NextAsksAnotherQuestionWithFocusInTheBox) {
     EXPECT_EQ(screen->Label4()->caption(), QString());
     EXPECT_EQ(screen->Text1()->text(), QString());
     EXPECT_EQ(frameOnShow(screen), 0);
-    EXPECT_EQ(Module1::framenum, 0);
+    EXPECT_EQ(screen->player()->framenum(), 0);
     EXPECT_TRUE(screen->Timer1()->isActive());
     EXPECT_TRUE(screen->Text1()->hasFocus());
 }
@@ -300,7 +301,7 @@ TEST_P(DualityTicks, ShowFrame) {
     auto* screen = openOn(c.question);
     screen->Timer1()->stop();
     for (int i = 0; i < c.ticks; ++i) screen->timer1Tick();
-    EXPECT_EQ(Module1::framenum, c.frame);
+    EXPECT_EQ(screen->player()->framenum(), c.frame);
     EXPECT_EQ(frameOnShow(screen), c.frame);
 }
 
@@ -319,7 +320,7 @@ INSTANTIATE_TEST_SUITE_P(DualityScreen, DualityTicks,
 TEST_F(DualityScreen, TimerRunsTheAnimationOnItsOwn) {
     auto* screen = openOn(1);
     QTest::qWait(400);
-    EXPECT_GT(Module1::framenum.value_or(0), 0);
+    EXPECT_GT(screen->player()->framenum().value_or(0), 0);
     EXPECT_GT(frameOnShow(screen), 0);
 }
 
@@ -331,7 +332,7 @@ TEST_F(DualityScreen, MissingFrameKeepsThePreviousOneAndPanelStillSteps) {
     for (int i = 0; i < 4; ++i) click(panel->stepButton());
     EXPECT_EQ(frameOnShow(screen), 4);
     screen->timer1Tick();
-    EXPECT_EQ(Module1::framenum, 5);
+    EXPECT_EQ(screen->player()->framenum(), 5);
     EXPECT_EQ(frameOnShow(screen), 4);
     click(panel->stepButton());
     EXPECT_EQ(frameOnShow(screen), 6);
@@ -345,7 +346,7 @@ TEST_F(DualityScreen, NextAfterPauseRestartsTheAnimation) {
     ASSERT_FALSE(screen->Timer1()->isActive());
     click(screen, "cmdgo");
     EXPECT_TRUE(screen->Timer1()->isActive());
-    EXPECT_EQ(Module1::framenum, 0);
+    EXPECT_EQ(screen->player()->framenum(), 0);
 }
 
 TEST_F(DualityScreen, WithoutAnyPicturesEverythingStillWorks) {

@@ -57,7 +57,7 @@ TEST_F(QuestionBankChoose, NeverRepeatsAndReachesEveryIndexWithNextTwiceAsLikely
     constexpr int kDraws = 110'000;
     int previous = -1;
     for (int i = 0; i < kDraws; ++i) {
-        const int q = QuestionBank::choose(uniform(engine));
+        const int q = QuestionBank::choose(uniform(engine)).index;
         ASSERT_NE(q, previous) << "draw " << i << " repeated the question before it";
         ASSERT_EQ(Module1::lastquestion, q);
         if (previous >= 0 && q == (previous + 1) % QuestionBank::kCount) ++followers;
@@ -80,20 +80,21 @@ struct SetUpCase {
 
 class ChoosesQuestion : public ::testing::TestWithParam<SetUpCase> {};
 
-TEST_P(ChoosesQuestion, SetsSharedVariables) {
+// The screen starts the animation at frame 0 (checked in the Duality screen's tests).
+TEST_P(ChoosesQuestion, SetsTheQuizVariablesAndGivesItsAnimation) {
     const SetUpCase& c = GetParam();
     Module1::reset();
     Module1::lastquestion = (c.index + 5) % QuestionBank::kCount;
-    Module1::framenum = 13;
-    ASSERT_EQ(QuestionBank::choose(drawFor(c.index)), c.index);
+    const QuestionBank::Choice choice = QuestionBank::choose(drawFor(c.index));
+    ASSERT_EQ(choice.index, c.index);
     EXPECT_EQ(Module1::lastquestion, c.index);
-    EXPECT_EQ(Module1::smallseq, c.smallseq);
-    EXPECT_EQ(Module1::picext, ".gif");
-    EXPECT_EQ(Module1::framecount, c.framecount);
-    EXPECT_EQ(Module1::framenum, 0);
+    EXPECT_EQ(choice.animation.smallseq, c.smallseq);
+    EXPECT_EQ(choice.animation.picext, ".gif");
+    EXPECT_EQ(choice.animation.framecount, c.framecount);
+    EXPECT_EQ(choice.animation.digits, QuestionBank::kFrameDigits);
+    EXPECT_EQ(choice.animation, QuestionBank::animation(c.index));
     EXPECT_EQ(Module1::dualanswer, c.answer);
-    EXPECT_EQ(Module1::frameName(Module1::smallseq, 0, QuestionBank::kFrameDigits, Module1::picext),
-              c.firstFrame);
+    EXPECT_EQ(choice.animation.frameFile(0), c.firstFrame);
     Module1::reset();
 }
 

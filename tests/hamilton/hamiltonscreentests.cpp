@@ -12,6 +12,7 @@
 #include "dodecahedralgraph.h"
 #include "everyscreen.h"
 #include "fixturepictures.h"
+#include "frameplayer.h"
 #include "hamilton.h"
 #include "imagebox.h"
 #include "label.h"
@@ -112,7 +113,7 @@ TEST_F(HamiltonScreen, OpensWithTheGraphRedAndTheVerdictAndClueHidden) {
     EXPECT_FALSE(widget("MMControl1")->isVisible());
     for (const char* name : {"Label1", "Label2", "Label3", "cmdexit", "Cmdcheckit", "cmdsoln"})
         EXPECT_TRUE(widget(name)->isVisible()) << name;
-    EXPECT_EQ(Module1::framenum.value_or(-1), 0);
+    EXPECT_EQ(m_screen->player()->framenum().value_or(-1), 0);
     EXPECT_EQ(frameOnShow(), 0);
     EXPECT_EQ(m_screen->Timer2()->interval(), 2000);
     EXPECT_FALSE(m_screen->Timer2()->isActive());
@@ -306,12 +307,12 @@ TEST_F(HamiltonScreen, ShowClueRevealsTheRunningAnimationAndThePanel) {
 
 TEST_F(HamiltonScreen, AnimationWrapsFromTheLastFrameToTheFirst) {
     EXPECT_EQ(m_screen->Timer1()->interval(), 50);
-    Module1::framenum = 118;
+    m_screen->player()->setFramenum(118);
     m_screen->timer1Tick();
-    EXPECT_EQ(Module1::framenum.value_or(-1), 119);
+    EXPECT_EQ(m_screen->player()->framenum().value_or(-1), 119);
     EXPECT_EQ(frameOnShow(), 119);
     m_screen->timer1Tick();
-    EXPECT_EQ(Module1::framenum.value_or(-1), 0);
+    EXPECT_EQ(m_screen->player()->framenum().value_or(-1), 0);
     EXPECT_EQ(frameOnShow(), 0);
 }
 
@@ -323,11 +324,11 @@ TEST_F(HamiltonScreen, BadFrameFilesKeepThePreviousFrame) {
     ASSERT_TRUE(garbage.open(QIODevice::WriteOnly | QIODevice::Truncate));
     garbage.write("not a picture");
     garbage.close();
-    Module1::framenum = 5;
+    m_screen->player()->setFramenum(5);
     m_screen->timer1Tick();
     m_screen->timer1Tick();
     m_screen->timer1Tick();
-    EXPECT_EQ(Module1::framenum.value_or(-1), 8);
+    EXPECT_EQ(m_screen->player()->framenum().value_or(-1), 8);
     EXPECT_EQ(frameOnShow(), 6);
     m_screen->timer1Tick();
     EXPECT_EQ(frameOnShow(), 9);
@@ -375,7 +376,7 @@ TEST_F(HamiltonScreen, ExitAndReEntryStartAfresh) {
     EXPECT_FALSE(widget("Image2")->isVisible());
     EXPECT_FALSE(widget("MMControl1")->isVisible());
     EXPECT_TRUE(widget("Label2")->isVisible());
-    EXPECT_EQ(Module1::framenum.value_or(-1), 0);
+    EXPECT_EQ(m_screen->player()->framenum().value_or(-1), 0);
     EXPECT_EQ(frameOnShow(), 0);
 }
 

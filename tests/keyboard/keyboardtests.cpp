@@ -9,6 +9,7 @@
 #include "duality.h"
 #include "edgehandle.h"
 #include "everyscreen.h"
+#include "frameplayer.h"
 #include "hamilton.h"
 #include "intro0.h"
 #include "label.h"
@@ -149,11 +150,12 @@ TEST_F(Keyboard, DualityKeepsTheFocusInTheAnswerBoxAndTabReachesEveryButton) {
     walk(Qt::Key_Tab, 5);
     key(Qt::Key_Space);
     EXPECT_FALSE(quiz->Timer1()->isActive()) << "Space on Pause stops the animation";
-    const int paused = Module1::framenum.value_or(0);
+    const int paused = quiz->player()->framenum().value_or(0);
     EXPECT_EQ(walk(Qt::Key_Tab, 2), (QStringList{QStringLiteral("Back"), QStringLiteral("Step")}))
         << "once paused, Tab reaches Back and Step";
     key(Qt::Key_Space);
-    EXPECT_EQ(Module1::framenum, Module1::nextFrame(paused, Module1::framecount));
+    EXPECT_EQ(quiz->player()->framenum(),
+              Module1::nextFrame(paused, quiz->player()->sequence().framecount));
 }
 
 TEST_F(Keyboard, JotterButtonsAndSwatchesByTabAndEscapeCloses) {

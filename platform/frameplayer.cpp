@@ -1,0 +1,34 @@
+#include "frameplayer.h"
+
+#include <QTimer>
+#include <QWidget>
+
+#include "module1.h"
+#include "screen.h"
+
+FramePlayer::FramePlayer(QWidget* screen, ImageBox* box, int intervalMs)
+    : QObject(screen), m_timer(new QTimer(screen)), m_box(box) {
+    m_timer->setObjectName(QStringLiteral("Timer1"));
+    m_timer->setInterval(intervalMs);
+    connect(m_timer, &QTimer::timeout, this, &FramePlayer::advance);
+}
+
+void FramePlayer::start() { m_timer->start(); }
+
+void FramePlayer::stop() { m_timer->stop(); }
+
+void FramePlayer::advance() {
+    m_framenum = Module1::nextFrame(m_framenum.value_or(0), m_sequence.framecount);
+    showFrame(*m_framenum);
+}
+
+void FramePlayer::stepBack() {
+    m_framenum = Module1::previousFrame(m_framenum.value_or(0), m_sequence.framecount);
+    showFrame(*m_framenum);
+}
+
+QString FramePlayer::frameFile(int n) const {
+    return QString::fromStdString(m_sequence.frameFile(n));
+}
+
+bool FramePlayer::showFrame(int n) { return Screen::showFrame(m_box, frameFile(n)); }
