@@ -25,36 +25,37 @@ Titlefrm::Titlefrm() : Screen(QStringLiteral("Titlefrm")) {
     setBackColour(kGrey);
     setClientSizeTwips(5460, 6570);
 
-    m_frame1 = new Frame(this, QStringLiteral("Frame1"));
-    m_frame1->setBackColour(kGrey);
-    twips::setGeometry(m_frame1, 0, -90, 5480, 6660);
+    m_titleFrame = new Frame(this, QStringLiteral("Frame1"));
+    m_titleFrame->setBackColour(kGrey);
+    twips::setGeometry(m_titleFrame, 0, -90, 5480, 6660);
 
-    m_label4 = new Label(m_frame1, QStringLiteral("Label4"));
-    m_label4->setCaption(tr("Quorvane 2"));
-    m_label4->setFontPoints(QStringLiteral("Times New Roman"), 30, true);
-    m_label4->setForeColour(QColor(0, 0, 255));
-    m_label4->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    twips::setGeometry(m_label4, 60, 120, 5355, 855);
+    m_title = new Label(m_titleFrame, QStringLiteral("Label4"));
+    m_title->setCaption(tr("Quorvane 2"));
+    m_title->setFontPoints(QStringLiteral("Times New Roman"), 30, true);
+    m_title->setForeColour(QColor(0, 0, 255));
+    m_title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    twips::setGeometry(m_title, 60, 120, 5355, 855);
 
-    m_picture1 = new ImageBox(m_frame1, QStringLiteral("Picture1"), ImageBox::Fit::AtCorner);
-    twips::setGeometry(m_picture1, 300, 1320, 4800, 3600);
+    m_turningSolids =
+        new ImageBox(m_titleFrame, QStringLiteral("Picture1"), ImageBox::Fit::AtCorner);
+    twips::setGeometry(m_turningSolids, 300, 1320, 4800, 3600);
 
-    m_command1 = new CommandButton(m_frame1, QStringLiteral("Command1"), tr("OK"));
-    m_command1->setFaceColour(kGrey);
-    twips::setGeometry(m_command1, 1320, 6000, 1335, 375);
+    m_toMenu = new CommandButton(m_titleFrame, QStringLiteral("Command1"), tr("OK"));
+    m_toMenu->setFaceColour(kGrey);
+    twips::setGeometry(m_toMenu, 1320, 6000, 1335, 375);
     //: Ends the program.
-    m_command2 = new CommandButton(m_frame1, QStringLiteral("Command2"), tr("Exit"));
-    m_command2->setFaceColour(kGrey);
-    twips::setGeometry(m_command2, 2760, 6000, 1335, 375);
-    setTabOrder(m_command1, m_command2);
-    m_command1->setFocus();
+    m_exit = new CommandButton(m_titleFrame, QStringLiteral("Command2"), tr("Exit"));
+    m_exit->setFaceColour(kGrey);
+    twips::setGeometry(m_exit, 2760, 6000, 1335, 375);
+    setTabOrder(m_toMenu, m_exit);
+    m_toMenu->setFocus();
 
     // The frame number stays empty until the load handler's main path sets it.
-    m_player = new FramePlayer(this, m_picture1, kTickMs);
+    m_player = new FramePlayer(this, m_turningSolids, kTickMs);
     m_player->setSequence(FrameSequence::of(AnimationTable::kCubeOctahedron));
 
-    connect(m_command1, &QPushButton::clicked, this, &Titlefrm::command1Click);
-    connect(m_command2, &QPushButton::clicked, this, &Titlefrm::command2Click);
+    connect(m_toMenu, &QPushButton::clicked, this, &Titlefrm::goToMenu);
+    connect(m_exit, &QPushButton::clicked, this, &Titlefrm::endProgram);
 }
 
 void Titlefrm::centre() {
@@ -82,22 +83,22 @@ void Titlefrm::onLoad() {
     // goes on without its first picture if that cannot be read either.
     m_fallback = true;
     standardlayout(*this);
-    m_frame1->raise();
+    m_titleFrame->raise();
     m_player->showFrame(0);
     m_player->start();
 }
 
 void Titlefrm::timer1Tick() { m_player->advance(); }
 
-void Titlefrm::command1Click() {
+void Titlefrm::goToMenu() {
     if (!screens::show(QStringLiteral("intro0"))) return;
     screens::unload(objectName());
 }
 
-void Titlefrm::command2Click() { application::end(); }
+void Titlefrm::endProgram() { application::end(); }
 
 void Titlefrm::closeEvent(QCloseEvent* event) {
     // Closing the window from its title bar is the same as "Exit".
     event->ignore();
-    command2Click();
+    endProgram();
 }

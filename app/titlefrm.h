@@ -35,14 +35,14 @@ protected:
 
 private:
     void centre();
-    void command1Click();
-    void command2Click();
+    void goToMenu();
+    void endProgram();
 
-    Frame* m_frame1;
-    Label* m_label4;
-    ImageBox* m_picture1;
-    CommandButton* m_command1;
-    CommandButton* m_command2;
+    Frame* m_titleFrame;
+    Label* m_title;
+    ImageBox* m_turningSolids;
+    CommandButton* m_toMenu;
+    CommandButton* m_exit;
     FramePlayer* m_player;
     bool m_fallback = false;
 };

@@ -68,51 +68,51 @@ duality::duality() : Screen(QStringLiteral("duality")) {
     //: The window of the quiz on dual polyhedra.
     setWindowTitle(tr("Duality"));
 
-    m_label2 = makeText(QStringLiteral("Label2"), tr(kDualText), 120, 2055);
-    m_label5 = makeText(QStringLiteral("Label5"), tr(kEdgesText), 2160, 2775);
+    m_dualText = makeText(QStringLiteral("Label2"), tr(kDualText), 120, 2055);
+    m_edgesText = makeText(QStringLiteral("Label5"), tr(kEdgesText), 2160, 2775);
 
-    m_label1 = new Label(this, QStringLiteral("Label1"));
-    m_label1->setCaption(QStringLiteral("Label1"));
-    m_label1->setFontPoints(kTahoma, 24);
-    m_label1->setForeColour(kYellow);
-    m_label1->setWordWrap(true);
-    twips::setGeometry(m_label1, 360, 5160, 6855, 2415);
+    m_question = new Label(this, QStringLiteral("Label1"));
+    m_question->setCaption(QStringLiteral("Label1"));
+    m_question->setFontPoints(kTahoma, 24);
+    m_question->setForeColour(kYellow);
+    m_question->setWordWrap(true);
+    twips::setGeometry(m_question, 360, 5160, 6855, 2415);
 
-    m_text1 = new QLineEdit(this);
-    m_text1->setObjectName(QStringLiteral("Text1"));
+    m_answerBox = new QLineEdit(this);
+    m_answerBox->setObjectName(QStringLiteral("Text1"));
     //: The box where the pupil types the answer, as a screen reader names it.
-    m_text1->setAccessibleName(tr("Your answer"));
+    m_answerBox->setAccessibleName(tr("Your answer"));
     QFont answerFont = fonts::fromPoints(kTahoma, 48);
-    m_text1->setFont(answerFont);
-    m_text1->setAlignment(Qt::AlignCenter);
-    twips::setGeometry(m_text1, 7680, 5280, 1695, 1275);
+    m_answerBox->setFont(answerFont);
+    m_answerBox->setAlignment(Qt::AlignCenter);
+    twips::setGeometry(m_answerBox, 7680, 5280, 1695, 1275);
 
-    m_label4 = new Label(this, QStringLiteral("Label4"));
-    m_label4->setCaption(tr("Correct to two decimal places:"));
-    m_label4->setFontPoints(kTahoma, 36);
-    m_label4->setForeColour(kYellow);
-    m_label4->setAlignment(Qt::AlignCenter);
-    twips::setGeometry(m_label4, 2760, 7560, 6495, 1095);
+    m_result = new Label(this, QStringLiteral("Label4"));
+    m_result->setCaption(tr("Correct to two decimal places:"));
+    m_result->setFontPoints(kTahoma, 36);
+    m_result->setForeColour(kYellow);
+    m_result->setAlignment(Qt::AlignCenter);
+    twips::setGeometry(m_result, 2760, 7560, 6495, 1095);
 
-    m_image2 = new ImageBox(this, QStringLiteral("Image2"), ImageBox::Fit::Stretch);
-    twips::setGeometry(m_image2, 6840, 240, 4860, 3660);
+    m_animation = new ImageBox(this, QStringLiteral("Image2"), ImageBox::Fit::Stretch);
+    twips::setGeometry(m_animation, 6840, 240, 4860, 3660);
 
-    m_mmcontrol1 = new MediaPanel(this, QStringLiteral("MMControl1"));
-    twips::setGeometry(m_mmcontrol1, 7680, 3960, 1590, 330);
+    m_panel = new MediaPanel(this, QStringLiteral("MMControl1"));
+    twips::setGeometry(m_panel, 7680, 3960, 1590, 330);
 
-    m_label3 = new Label(this, QStringLiteral("Label3"));
+    m_fullScreen = new Label(this, QStringLiteral("Label3"));
     //: A label beside the animation that is always shown disabled.
-    m_label3->setCaption(tr("Full Screen"));
-    m_label3->setFontPoints(kTahoma, 11.25, true);
-    m_label3->setForeColour(kYellow);
-    m_label3->setBackColour(kFullScreenBack);
-    m_label3->setOpaque(true);
-    m_label3->setAlignment(Qt::AlignCenter);
-    m_label3->setEnabled(false);
-    twips::setGeometry(m_label3, 9360, 3960, 1455, 330);
+    m_fullScreen->setCaption(tr("Full Screen"));
+    m_fullScreen->setFontPoints(kTahoma, 11.25, true);
+    m_fullScreen->setForeColour(kYellow);
+    m_fullScreen->setBackColour(kFullScreenBack);
+    m_fullScreen->setOpaque(true);
+    m_fullScreen->setAlignment(Qt::AlignCenter);
+    m_fullScreen->setEnabled(false);
+    twips::setGeometry(m_fullScreen, 9360, 3960, 1455, 330);
 
-    m_player = new FramePlayer(this, m_image2, kTickMs);
-    m_mmcontrol1->attach(m_player);
+    m_player = new FramePlayer(this, m_animation, kTickMs);
+    m_panel->attach(m_player);
 
     //: Button: check the typed answer.
     PictureButton* check = makeButton(QStringLiteral("Cmdcheckit"), tr("Check"));
@@ -125,7 +125,7 @@ duality::duality() : Screen(QStringLiteral("duality")) {
     //: Button: back to the topic menu.
     PictureButton* exit = makeButton(QStringLiteral("cmdexit"), tr("Exit"));
 
-    connect(m_text1, &QLineEdit::returnPressed, this, &duality::cmdcheckitClick);
+    connect(m_answerBox, &QLineEdit::returnPressed, this, &duality::cmdcheckitClick);
     connect(check, &QAbstractButton::clicked, this, &duality::cmdcheckitClick);
     connect(soln, &QAbstractButton::clicked, this, &duality::cmdsolnClick);
     connect(jotter, &QAbstractButton::clicked, this, &duality::cmdjotterClick);
@@ -138,23 +138,23 @@ QTimer* duality::Timer1() const { return m_player->timer(); }
 void duality::setFullScreenPointer() {
     const QImage picture = PictureFiles::load(QStringLiteral("Images\\fullscreen-cursor.png"));
     if (picture.isNull())
-        m_label3->setCursor(Qt::PointingHandCursor);
+        m_fullScreen->setCursor(Qt::PointingHandCursor);
     else
-        m_label3->setCursor(QCursor(QPixmap::fromImage(picture), kCursorHotX, kCursorHotY));
+        m_fullScreen->setCursor(QCursor(QPixmap::fromImage(picture), kCursorHotX, kCursorHotY));
 }
 
 void duality::onLoad() {
     standardlayout(*this);
     // Reachable by Tab here, though the standard layout takes the buttons out
     // of the tab order: a pupil on the keyboard needs every one of them.
-    QList<QWidget*> chain{m_text1};
+    QList<QWidget*> chain{m_answerBox};
     for (const char* name : {"Cmdcheckit", "cmdsoln", "cmdjotter", "cmdgo"}) {
         auto* button = control<PictureButton>(QString::fromLatin1(name));
         button->setTabStop(true);
         chain << button;
     }
-    chain << m_mmcontrol1->playButton() << m_mmcontrol1->pauseButton() << m_mmcontrol1->backButton()
-          << m_mmcontrol1->stepButton();
+    chain << m_panel->playButton() << m_panel->pauseButton() << m_panel->backButton()
+          << m_panel->stepButton();
     auto* exit = control<PictureButton>(QStringLiteral("cmdexit"));
     exit->setTabStop(true);
     chain << exit;
@@ -162,13 +162,13 @@ void duality::onLoad() {
     setFullScreenPointer();
     m_player->setFramenum(0);
     calculate();
-    m_text1->setFocus();
+    m_answerBox->setFocus();
 }
 
 void duality::calculate() {
-    m_label3->show();
-    m_label4->setCaption(QString());
-    m_text1->clear();
+    m_fullScreen->show();
+    m_result->setCaption(QString());
+    m_answerBox->clear();
 
     m_questions.clear();
     for (const DualityQuestion& q : QuestionBank::questions())
@@ -177,38 +177,38 @@ void duality::calculate() {
     Random::seedFromClock();
     const QuestionBank::Choice choice = QuestionBank::choose(Random::next());
     const int q = choice.index;
-    if (!QuestionBank::question(q).showsFullScreen) m_label3->hide();
+    if (!QuestionBank::question(q).showsFullScreen) m_fullScreen->hide();
     m_player->setSequence(choice.animation);
     m_player->setFramenum(0);
 
     // A first frame that cannot be read leaves the box empty rather than
     // showing the previous question's animation.
-    m_image2->setPicture(loadFrame(m_player->frameFile(0)));
+    m_animation->setPicture(loadFrame(m_player->frameFile(0)));
     m_player->start();
-    m_label1->setCaption(m_questions.at(q));
+    m_question->setCaption(m_questions.at(q));
 }
 
 // A frame that cannot be read keeps the one before on show.
 void duality::timer1Tick() { m_player->advance(); }
 
 void duality::cmdcheckitClick() {
-    const QString typed = m_text1->text();
+    const QString typed = m_answerBox->text();
     const std::u16string_view text(reinterpret_cast<const char16_t*>(typed.utf16()),
                                    static_cast<std::size_t>(typed.size()));
     if (AnswerCheck::isRight(text, Module1::dualanswer)) {
-        m_label4->setCaption(QCoreApplication::translate("Verdict", AnswerCheck::kRightText));
+        m_result->setCaption(QCoreApplication::translate("Verdict", AnswerCheck::kRightText));
     } else {
-        m_label4->setCaption(QCoreApplication::translate("Verdict", AnswerCheck::kWrongText));
-        m_text1->clear();
+        m_result->setCaption(QCoreApplication::translate("Verdict", AnswerCheck::kWrongText));
+        m_answerBox->clear();
     }
-    m_label4->show();
+    m_result->show();
     // Back to the answer box, so the pupil can type again at once.
-    m_text1->setFocus(Qt::OtherFocusReason);
+    m_answerBox->setFocus(Qt::OtherFocusReason);
 }
 
 void duality::cmdsolnClick() {
-    m_label4->setCaption(QString::fromStdString(AnswerCheck::answerText(Module1::dualanswer)));
-    m_label4->show();
+    m_result->setCaption(QString::fromStdString(AnswerCheck::answerText(Module1::dualanswer)));
+    m_result->show();
 }
 
 void duality::cmdjotterClick() { screens::show(QStringLiteral("notepad")); }
@@ -216,7 +216,7 @@ void duality::cmdjotterClick() { screens::show(QStringLiteral("notepad")); }
 void duality::cmdgoClick() {
     m_player->stop();
     calculate();
-    m_text1->setFocus();
+    m_answerBox->setFocus();
 }
 
 void duality::cmdexitClick() { exitToMenu(*this); }

@@ -33,13 +33,13 @@ public:
     // The question texts as calculate last filled them, index for index.
     const QStringList& questions() const { return m_questions; }
 
-    Label* Label1() const { return m_label1; }
-    Label* Label3() const { return m_label3; }
-    Label* Label4() const { return m_label4; }
-    QLineEdit* Text1() const { return m_text1; }
-    ImageBox* Image2() const { return m_image2; }
+    Label* Label1() const { return m_question; }
+    Label* Label3() const { return m_fullScreen; }
+    Label* Label4() const { return m_result; }
+    QLineEdit* Text1() const { return m_answerBox; }
+    ImageBox* Image2() const { return m_animation; }
     QTimer* Timer1() const;
-    MediaPanel* MMControl1() const { return m_mmcontrol1; }
+    MediaPanel* MMControl1() const { return m_panel; }
     // The question's animation in Image2, stepped by Timer1 and the media panel.
     FramePlayer* player() const { return m_player; }
 
@@ -59,13 +59,13 @@ private:
     void setFullScreenPointer();
 
     QStringList m_questions;
-    Label* m_label1;
-    Label* m_label2;
-    Label* m_label3;
-    Label* m_label4;
-    Label* m_label5;
-    QLineEdit* m_text1;
-    ImageBox* m_image2;
-    MediaPanel* m_mmcontrol1;
+    Label* m_question;
+    Label* m_dualText;
+    Label* m_fullScreen;
+    Label* m_result;
+    Label* m_edgesText;
+    QLineEdit* m_answerBox;
+    ImageBox* m_animation;
+    MediaPanel* m_panel;
     FramePlayer* m_player;
 };

@@ -53,7 +53,7 @@ Label* makeText(QWidget* parent, const QString& name, const QString& caption, in
 hamilton::hamilton() : Screen(QStringLiteral("hamilton")) {
     setWindowTitle(tr("Hamilton's Voyage Around the World"));
 
-    m_label1 = makeText(
+    m_storyText = makeText(
         this, QStringLiteral("Label1"),
         tr("The famous 19th century mathematician William Hamilton invented a game called 'A "
            "Voyage Around the World'. The game is played on a dodecahedron whose vertices have "
@@ -62,65 +62,65 @@ hamilton::hamilton() : Screen(QStringLiteral("hamilton")) {
            "the dodecahedron once and return to the starting city, without travelling along any "
            "edge more than once. Such a route is called a Hamiltonian circuit."),
         120, 120, 6615, 3615);
-    m_label3 = makeText(this, QStringLiteral("Label3"),
-                        tr("Find a Hamiltonian circuit on the dodecahedral graph shown here. "
-                           "Click the centre of each edge to change its colour."),
-                        120, 5280, 2775, 2415);
+    m_taskText = makeText(this, QStringLiteral("Label3"),
+                          tr("Find a Hamiltonian circuit on the dodecahedral graph shown here. "
+                             "Click the centre of each edge to change its colour."),
+                          120, 5280, 2775, 2415);
 
-    m_label2 = new Label(this, QStringLiteral("Label2"));
+    m_showClue = new Label(this, QStringLiteral("Label2"));
     //: Clicking it shows the clue animation.
-    m_label2->setCaption(tr("Show Clue"));
-    m_label2->setForeColour(kYellow);
-    m_label2->setBackColour(kBlue);
-    m_label2->setOpaque(true);
-    m_label2->setAlignment(Qt::AlignCenter);
-    m_label2->setFontPoints(kTahoma, 18, true);
-    m_label2->setCursor(Qt::PointingHandCursor);
-    m_label2->setKeyboardReachable();
-    twips::setGeometry(m_label2, 7800, 1440, 2955, 495);
+    m_showClue->setCaption(tr("Show Clue"));
+    m_showClue->setForeColour(kYellow);
+    m_showClue->setBackColour(kBlue);
+    m_showClue->setOpaque(true);
+    m_showClue->setAlignment(Qt::AlignCenter);
+    m_showClue->setFontPoints(kTahoma, 18, true);
+    m_showClue->setCursor(Qt::PointingHandCursor);
+    m_showClue->setKeyboardReachable();
+    twips::setGeometry(m_showClue, 7800, 1440, 2955, 495);
 
-    m_label4 = new Label(this, QStringLiteral("Label4"));
-    m_label4->setForeColour(kYellow);
-    m_label4->setAlignment(Qt::AlignCenter);
-    m_label4->setFontPoints(kTahoma, 27.75);
-    twips::setGeometry(m_label4, 2760, 7800, 6495, 1095);
-    m_label4->hide();
+    m_verdict = new Label(this, QStringLiteral("Label4"));
+    m_verdict->setForeColour(kYellow);
+    m_verdict->setAlignment(Qt::AlignCenter);
+    m_verdict->setFontPoints(kTahoma, 27.75);
+    twips::setGeometry(m_verdict, 2760, 7800, 6495, 1095);
+    m_verdict->hide();
 
-    m_image2 = new ImageBox(this, QStringLiteral("Image2"), ImageBox::Fit::Stretch);
-    twips::setGeometry(m_image2, 6840, 240, 4860, 3660);
-    m_image2->hide();
+    m_clue = new ImageBox(this, QStringLiteral("Image2"), ImageBox::Fit::Stretch);
+    twips::setGeometry(m_clue, 6840, 240, 4860, 3660);
+    m_clue->hide();
 
     //: Button: back to the topic menu.
-    m_cmdexit = new PictureButton(this, QStringLiteral("cmdexit"), tr("Exit"));
-    twips::setGeometry(m_cmdexit, 10080, 4800, 1650, 500);
+    m_exit = new PictureButton(this, QStringLiteral("cmdexit"), tr("Exit"));
+    twips::setGeometry(m_exit, 10080, 4800, 1650, 500);
     //: Button: check the marked edges.
-    m_cmdcheckit = new PictureButton(this, QStringLiteral("Cmdcheckit"), tr("Check"));
-    twips::setGeometry(m_cmdcheckit, 10080, 5760, 1650, 500);
+    m_check = new PictureButton(this, QStringLiteral("Cmdcheckit"), tr("Check"));
+    twips::setGeometry(m_check, 10080, 5760, 1650, 500);
     //: Button: show a solution.
-    m_cmdsoln = new PictureButton(this, QStringLiteral("cmdsoln"), tr("Answer"));
-    twips::setGeometry(m_cmdsoln, 10080, 7920, 1650, 500);
+    m_answer = new PictureButton(this, QStringLiteral("cmdsoln"), tr("Answer"));
+    twips::setGeometry(m_answer, 10080, 7920, 1650, 500);
 
-    m_player = new FramePlayer(this, m_image2, ClueFrames::kTickMs);
-    m_timer2 = new QTimer(this);
-    m_timer2->setObjectName(QStringLiteral("Timer2"));
-    m_timer2->setInterval(kVerdictMs);
+    m_player = new FramePlayer(this, m_clue, ClueFrames::kTickMs);
+    m_verdictTimer = new QTimer(this);
+    m_verdictTimer->setObjectName(QStringLiteral("Timer2"));
+    m_verdictTimer->setInterval(kVerdictMs);
 
-    m_mmcontrol1 = new MediaPanel(this, QStringLiteral("MMControl1"));
-    twips::setGeometry(m_mmcontrol1, 8520, 3960, 1590, 330);
-    m_mmcontrol1->attach(m_player);
-    m_mmcontrol1->hide();
+    m_panel = new MediaPanel(this, QStringLiteral("MMControl1"));
+    twips::setGeometry(m_panel, 8520, 3960, 1590, 330);
+    m_panel->attach(m_player);
+    m_panel->hide();
 
     LineControl* template0 = addLine(QStringLiteral("Line1"), 0);
     template0->setColour(kUnmarked);
     template0->setWidthPixels(kLineWidth);
     template0->setVisible(false);
-    m_line1 = ControlArray<LineControl>(template0);
+    m_edgeLines = ControlArray<LineControl>(template0);
 
-    connect(m_timer2, &QTimer::timeout, this, &hamilton::timer2Tick);
-    connect(m_cmdexit, &QAbstractButton::clicked, this, &hamilton::cmdexitClick);
-    connect(m_cmdcheckit, &QAbstractButton::clicked, this, &hamilton::cmdcheckitClick);
-    connect(m_cmdsoln, &QAbstractButton::clicked, this, &hamilton::cmdsolnClick);
-    connect(m_label2, &Label::clicked, this, &hamilton::label2Click);
+    connect(m_verdictTimer, &QTimer::timeout, this, &hamilton::timer2Tick);
+    connect(m_exit, &QAbstractButton::clicked, this, &hamilton::cmdexitClick);
+    connect(m_check, &QAbstractButton::clicked, this, &hamilton::cmdcheckitClick);
+    connect(m_answer, &QAbstractButton::clicked, this, &hamilton::cmdsolnClick);
+    connect(m_showClue, &Label::clicked, this, &hamilton::label2Click);
     QAccessible::installFactory(&AccessibleEdge::factory);
     // Any button and any shift keys mark alike.
     connect(this, &Screen::surfacePressed, this,
@@ -133,12 +133,12 @@ void hamilton::onLoad() {
     m_player->setSequence(FrameSequence::of(AnimationTable::kVoyage));
     m_player->showFrame(0);
     m_player->start();
-    for (int k = 1; k < DodecahedralGraph::kEdges; ++k) m_line1.load(k);
+    for (int k = 1; k < DodecahedralGraph::kEdges; ++k) m_edgeLines.load(k);
     drawlines();
     makeEdgeHandles();
     // Reachable by Tab here, though the standard layout takes the buttons out
     // of the tab order: without them a pupil on the keyboard could never check.
-    for (PictureButton* button : {m_cmdcheckit, m_cmdsoln, m_cmdexit}) button->setTabStop(true);
+    for (PictureButton* button : {m_check, m_answer, m_exit}) button->setTabStop(true);
     chainTabOrder();
     // The graph holds the focus from the start; its mark waits for the keyboard.
     m_handles[0]->setFocus(Qt::ActiveWindowFocusReason);
@@ -172,11 +172,11 @@ void hamilton::makeEdgeHandles() {
 void hamilton::chainTabOrder() {
     // The graph, then the clue, the check, the answer, the panel, and the way out.
     QList<QWidget*> chain(m_handles.begin(), m_handles.end());
-    chain << m_label2 << m_cmdcheckit << m_cmdsoln;
-    for (QAbstractButton* b : {m_mmcontrol1->playButton(), m_mmcontrol1->pauseButton(),
-                               m_mmcontrol1->backButton(), m_mmcontrol1->stepButton()})
+    chain << m_showClue << m_check << m_answer;
+    for (QAbstractButton* b : {m_panel->playButton(), m_panel->pauseButton(), m_panel->backButton(),
+                               m_panel->stepButton()})
         chain << b;
-    chain << m_cmdexit;
+    chain << m_exit;
     setTabChain(chain);
 }
 
@@ -195,7 +195,7 @@ void hamilton::paintSurface(QPainter& painter) {
         painter.save();
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setPen(QPen(kFocusMark, kFocusMarkWidth, Qt::SolidLine, Qt::RoundCap));
-        painter.drawLine(m_line1(handle->edge())->pixelLine());
+        painter.drawLine(m_edgeLines(handle->edge())->pixelLine());
         painter.restore();
     }
 }
@@ -225,7 +225,7 @@ void hamilton::drawlines() {
     }
     for (int k = 0; k < DodecahedralGraph::kEdges; ++k) {
         const auto edge = DodecahedralGraph::edge(k);
-        LineControl* line = m_line1(k);
+        LineControl* line = m_edgeLines(k);
         line->setPoints(static_cast<float>(m_vertx[edge.from]),
                         static_cast<float>(m_verty[edge.from]),
                         static_cast<float>(m_vertx[edge.to]), static_cast<float>(m_verty[edge.to]));
@@ -233,7 +233,7 @@ void hamilton::drawlines() {
     }
     // The midpoints come from the lines as they now stand, so picking matches the drawing.
     for (int k = 0; k < DodecahedralGraph::kEdges; ++k) {
-        const LineControl* line = m_line1(k);
+        const LineControl* line = m_edgeLines(k);
         m_edgestate[k] = kUnmarkedState;
         if (m_handles[k]) m_handles[k]->setMarked(false);
         m_midx[k] = DodecahedralGraph::midpoint(line->x1(), line->x2());
@@ -243,15 +243,15 @@ void hamilton::drawlines() {
 
 void hamilton::mark(int k) {
     m_edgestate[k] = kMarkedState;
-    m_line1(k)->setColour(kMarked);
-    m_line1(k)->toFront();
+    m_edgeLines(k)->setColour(kMarked);
+    m_edgeLines(k)->toFront();
     if (m_handles[k]) m_handles[k]->setMarked(true);
 }
 
 void hamilton::unmark(int k) {
     m_edgestate[k] = kUnmarkedState;
-    m_line1(k)->setColour(kUnmarked);
-    m_line1(k)->toBack();
+    m_edgeLines(k)->setColour(kUnmarked);
+    m_edgeLines(k)->toBack();
     if (m_handles[k]) m_handles[k]->setMarked(false);
 }
 
@@ -272,22 +272,22 @@ void hamilton::cmdcheckitClick() {
         if (m_edgestate[k] == kMarkedState) marked.push_back(k);
     }
     const bool accepted = CircuitCheck::isHamiltonianCircuit(marked);
-    m_label4->setCaption(
+    m_verdict->setCaption(
         QCoreApplication::translate("Verdict", CircuitCheck::verdict(accepted).c_str()));
-    m_label4->show();
+    m_verdict->show();
     // A second check while the verdict shows gives it the full time again.
-    m_timer2->start();
+    m_verdictTimer->start();
 }
 
 void hamilton::cmdsolnClick() {
-    m_label4->hide();
-    m_timer2->stop();
+    m_verdict->hide();
+    m_verdictTimer->stop();
     m_edgestate.fill(kMarkedState);
     Random::seedFromClock();
     const int r = SolutionCircuits::choose(Random::next());
     for (int k : SolutionCircuits::unmarkedEdges(r)) m_edgestate[k] = kUnmarkedState;
     for (int k = 0; k < DodecahedralGraph::kEdges; ++k) {
-        LineControl* line = m_line1(k);
+        LineControl* line = m_edgeLines(k);
         if (m_edgestate[k] == kUnmarkedState) {
             line->setColour(kUnmarked);
         } else {
@@ -300,9 +300,9 @@ void hamilton::cmdsolnClick() {
 }
 
 void hamilton::label2Click() {
-    m_label2->hide();
-    m_image2->show();
-    m_mmcontrol1->show();
+    m_showClue->hide();
+    m_clue->show();
+    m_panel->show();
 }
 
 QTimer* hamilton::Timer1() const { return m_player->timer(); }
@@ -311,8 +311,8 @@ QTimer* hamilton::Timer1() const { return m_player->timer(); }
 void hamilton::timer1Tick() { m_player->advance(); }
 
 void hamilton::timer2Tick() {
-    m_label4->hide();
-    m_timer2->stop();
+    m_verdict->hide();
+    m_verdictTimer->stop();
 }
 
 void hamilton::cmdexitClick() { exitToMenu(*this); }

@@ -38,14 +38,14 @@ public:
     const std::array<float, DodecahedralGraph::kEdges>& midx() const { return m_midx; }
     const std::array<float, DodecahedralGraph::kEdges>& midy() const { return m_midy; }
 
-    LineControl* Line1(int k) const { return m_line1(k); }
+    LineControl* Line1(int k) const { return m_edgeLines(k); }
     // The keyboard's and the screen reader's hold on edge k.
     EdgeHandle* edgeHandle(int k) const { return m_handles.at(k); }
     // Whether the focus mark is drawn around the focused edge.
     bool showsFocusMark() const;
-    Label* Label4() const { return m_label4; }
+    Label* Label4() const { return m_verdict; }
     QTimer* Timer1() const;
-    QTimer* Timer2() const { return m_timer2; }
+    QTimer* Timer2() const { return m_verdictTimer; }
     // The clue animation in Image2, stepped by Timer1 and the media panel.
     FramePlayer* player() const { return m_player; }
 
@@ -72,18 +72,18 @@ private:
     void makeEdgeHandles();
     void chainTabOrder();
 
-    Label* m_label1;
-    Label* m_label2;
-    Label* m_label3;
-    Label* m_label4;
-    ImageBox* m_image2;
-    MediaPanel* m_mmcontrol1;
-    PictureButton* m_cmdexit;
-    PictureButton* m_cmdcheckit;
-    PictureButton* m_cmdsoln;
+    Label* m_storyText;
+    Label* m_showClue;
+    Label* m_taskText;
+    Label* m_verdict;
+    ImageBox* m_clue;
+    MediaPanel* m_panel;
+    PictureButton* m_exit;
+    PictureButton* m_check;
+    PictureButton* m_answer;
     FramePlayer* m_player;
-    QTimer* m_timer2;
-    ControlArray<LineControl> m_line1;
+    QTimer* m_verdictTimer;
+    ControlArray<LineControl> m_edgeLines;
     std::array<EdgeHandle*, DodecahedralGraph::kEdges> m_handles{};
     bool m_keyboardUsed = false;
 
