@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "displayscale.h"
 #include "imagebox.h"
 #include "linecontrol.h"
 #include "picturefiles.h"
@@ -45,12 +46,12 @@ QSize Screen::frameExtra() const {
 
 int Screen::widthTwips() const {
     if (m_outerWidth >= 0) return m_outerWidth;
-    return (width() + frameExtra().width()) * twips::kPerPixel;
+    return static_cast<int>(std::lround((width() + frameExtra().width()) * twips::perPixel()));
 }
 
 int Screen::heightTwips() const {
     if (m_outerHeight >= 0) return m_outerHeight;
-    return (height() + frameExtra().height()) * twips::kPerPixel;
+    return static_cast<int>(std::lround((height() + frameExtra().height()) * twips::perPixel()));
 }
 
 void Screen::setLeftTwips(double left) {
@@ -64,6 +65,11 @@ void Screen::setTopTwips(double top) {
 }
 
 void Screen::setOuterSizeTwips(int width, int height) {
+    // In presentation mode the main screens fill their place on the board
+    // edge to edge; a title bar would only take room from them.
+    // A frameless window takes no title or buttons, or Qt would restore its frame.
+    if (displayscale::presentation() && !isVisible())
+        setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     m_outerWidth = width;
     m_outerHeight = height;
     applyGeometry();
@@ -183,7 +189,14 @@ void Screen::stopTimers() {
 
 void Screen::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    if (!m_background.isNull()) painter.drawImage(0, 0, m_background);
+    if (!m_background.isNull()) {
+        if (twips::shrink() < 1)
+            painter.drawImage(
+                QRectF(QPointF(0, 0), m_background.deviceIndependentSize() * twips::shrink()),
+                m_background);
+        else
+            painter.drawImage(0, 0, m_background);
+    }
     paintSurface(painter);
     painter.setRenderHint(QPainter::Antialiasing);
     for (const LineControl* l : m_lineStack) {
