@@ -59,10 +59,15 @@ stop_all() {
 }
 cd "$work"
 
+
 # --- The netbook: 1024x600, a 40-pixel panel at the bottom.
 private_xvfb "$work" 1024x600 || fail "no Xvfb"
-sed 's|<bottom>0</bottom>|<bottom>40</bottom>|' /etc/xdg/openbox/rc.xml > netbook.xml
-start_wm netbook.xml
+sed 's|<bottom>0</bottom>|<bottom>40</bottom>|' /etc/xdg/openbox/rc.xml > "$work/netbook.xml"
+start_wm "$work/netbook.xml"
+for _ in $(seq 100); do  # the panel's margin is in the work area once openbox has set it
+    xprop -root _NET_WORKAREA 2> /dev/null | grep -q '0, 0, 1024, 560' && break
+    sleep 0.1
+done
 
 # Start options first: help, refusals and their exit status.
 "$program" --help > help.txt 2>&1 || fail "--help ended with status $?"
@@ -81,7 +86,7 @@ inside() {  # inside <what> x y w h: the rectangle lies in 0,0 1024x560
         fail "$1 at ${4}x${5}+${2}+${3} is not inside the available 1024x560"
     echo "$1: ${4}x${5}+${2}+${3}"
 }
-for activity in duality:Duality voyage:Voyage; do
+for activity in "duality:Duality" "voyage:Hamilton's Voyage Around the World"; do
     "$program" --start "${activity%%:*}" > "$work/out.log" 2>&1 &
     app=$!
     screen=$(window "${activity#*:}")
@@ -93,7 +98,7 @@ for activity in duality:Duality voyage:Voyage; do
     [ "$h" -ge 500 ] || fail "the ${activity#*:} screen is scaled down too far: ${w}x${h}"
     # The bottom row is on screen and works: Exit (90..1875, 7950..8445 twips) leads to the menu.
     read -r cx cy cw ch <<< "$(client "$screen")"
-    xdotool mousemove $((cx + 982 * cw / 12000)) $((cy + (8197 - 9000) * w / 12000 + ch)) click 1
+    xdotool mousemove $((cx + 982 * w / 12000)) $((cy + 8197 * w / 12000)) click 1
     menu=$(window 'Quorvane 2')
     [ -n "$menu" ] || fail "Exit on the ${activity#*:} screen did not lead to the menu"
     read -r x y w h <<< "$(outer "$menu")"
@@ -111,17 +116,24 @@ kill $xvfb
 wait $xvfb 2> /dev/null
 
 # --- The board: 1920x1080 in presentation mode.
-private_xvfb "$work" 1920x1080 || fail "no Xvfb"
+mkdir "$work/board"
+private_xvfb "$work/board" 1920x1080 || fail "no Xvfb"
 start_wm /etc/xdg/openbox/rc.xml
 "$program" --fullscreen > "$work/out.log" 2>&1 &
 app=$!
 title=$(window ' ')
 [ -n "$title" ] || fail "no title screen in presentation mode"
-# The title screen, 5460x6570 twips inside, at 1.8 device pixels a pixel.
+# The title screen, 5460x6570 twips inside, at 1.8 device pixels a pixel,
+# once framed and centred again by its framed size.
+outer "$title" > /dev/null
 read -r x y w h <<< "$(client "$title")"
 [ "$w" -eq 655 ] && [ "$h" -eq 788 ] || fail "title screen ${w}x${h}, not 655x788 at 1.8 times"
-xdotool mousemove $((x + 1988 * w / 5460)) $((y + 6097 * h / 6570)) click 1 # "OK"
-menu=$(window 'Quorvane 2')
+menu=
+for _ in 1 2 3; do # "OK"; a click that comes while the board is still settling is tried again
+    xdotool mousemove $((x + 1988 * w / 5460)) $((y + 6097 * h / 6570)) click 1
+    menu=$(timeout 5 xdotool search --sync --onlyvisible --name '^Quorvane 2$' 2> /dev/null | head -n 1)
+    [ -n "$menu" ] && break
+done
 [ -n "$menu" ] || fail "OK did not lead to the menu in presentation mode"
 gone ' ' || fail "the title screen stayed"
 read -r x y w h <<< "$(client "$menu")"
