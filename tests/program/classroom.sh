@@ -154,5 +154,25 @@ for text in 'Quorvane 2' 'Duality' 'Voyage Around the World' 'Pythagoras'; do
     grep -q "$text" board.txt || fail "OCR did not read \"$text\" on the board: $(tr '\n' ' ' < board.txt)"
 done
 echo "read on the board: $(tr -s '\n' ' ' < board.txt)"
+
+# On the board too the Jotter stays above the Duality screen when the pupil
+# presses that screen. Places in twips, at 1.8 device pixels a pixel.
+at() { xdotool mousemove $(($1 + $3 * 18 / 150)) $(($2 + $4 * 18 / 150)) click 1; }
+at "$x" "$y" 8737 2767 # "Duality"
+duality=$(window Duality)
+[ -n "$duality" ] || fail "the Duality topic did not open the Duality screen on the board"
+read -r x y w h <<< "$(client "$duality")"
+[ "$w" -eq 1440 ] && [ "$h" -eq 1080 ] || fail "the Duality screen is ${w}x${h} on the board"
+at "$x" "$y" 10942 7702 # the Jotter button
+jotter=$(window Jotter)
+[ -n "$jotter" ] || fail "the Jotter did not open on the board"
+at "$x" "$y" 3000 6000 # the Duality screen, away from the Jotter
+sleep 0.5
+stacking=$(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //' | tr -d ',')
+below=yes
+for id in $stacking; do
+    [ $((id)) -eq "$duality" ] && below=
+    [ $((id)) -eq "$jotter" ] && [ -n "$below" ] && fail "the Jotter went below Duality: $stacking"
+done
 stop_all
 echo "classroom screens: all checks passed"
