@@ -102,8 +102,10 @@ TEST(DirectFrames, LeaveNoStaleStripWhateverTheOrderOrAnExposure) {
         if (c.shrink < 1) {
             // Frame 3's square, 41..65 by 27..47 in the frame, drawn smaller with the screen.
             const QImage last = shown(&top, box);
-            EXPECT_EQ(last.pixelColor(46, 32), QColor(255, 230, 0));
-            EXPECT_NE(last.pixelColor(62, 45), QColor(255, 230, 0)) << "drawn at full size";
+            const double r = box->devicePixelRatioF();  // the grab is in device pixels
+            EXPECT_EQ(last.pixelColor(QPointF(46 * r, 32 * r).toPoint()), QColor(255, 230, 0));
+            EXPECT_NE(last.pixelColor(QPointF(62 * r, 45 * r).toPoint()), QColor(255, 230, 0))
+                << "drawn at full size";
         }
         EXPECT_TRUE(box->testAttribute(Qt::WA_NativeWindow))
             << "the frames were not put on a window of the box's own";
