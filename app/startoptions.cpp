@@ -40,7 +40,8 @@ StartOptions StartOptions::parse(const QStringList& arguments) {
     const QCommandLineOption fullscreen(
         QStringLiteral("fullscreen"),
         QCoreApplication::translate(
-            "StartOptions", "Presentation mode: fill the whole screen, for a classroom board."));
+            "StartOptions",
+            "Presentation mode: fill the whole screen, for a classroom board (F11 toggles it)."));
     const QCommandLineOption start(
         QStringLiteral("start"),
         QCoreApplication::translate(

@@ -19,6 +19,11 @@ void choose(QSize logical, bool presentation);
 bool presentation();
 void showBackdrop(const QColor& colour);
 
+// F11 in any window switches presentation mode on and off, where both scales
+// are Qt's own (a window drawn smaller cannot change its scale live).
+void installToggleKey(const QColor& backdrop);
+bool toggle();
+
 // The factor chosen (1 when choose() left the display alone).
 double factor();
 

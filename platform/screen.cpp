@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
+#include <QWindow>
 
 #include <algorithm>
 #include <cmath>
@@ -13,11 +14,14 @@
 #include "picturefiles.h"
 #include "twips.h"
 
-Screen::Screen(const QString& name, QWidget* parent)
-    // Every screen has a fixed size, so its frame offers no maximize button.
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                          Qt::WindowCloseButtonHint) {
+namespace {
+// Every screen has a fixed size, so its frame offers no maximize button.
+constexpr Qt::WindowFlags kFramed = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                                    Qt::WindowCloseButtonHint;
+}  // namespace
+
+Screen::Screen(const QString& name, QWidget* parent) : QWidget(parent, kFramed) {
     setObjectName(name);
     setAttribute(Qt::WA_DeleteOnClose, false);
     setMouseTracking(true);
@@ -39,7 +43,7 @@ QWidget* Screen::control(const QString& name, int index) const {
 }
 
 QSize Screen::frameExtra() const {
-    if (!isVisible()) return {0, 0};
+    if (!isVisible() || windowFlags().testFlag(Qt::FramelessWindowHint)) return {0, 0};
     const QSize extra = frameGeometry().size() - geometry().size();
     return {std::max(0, extra.width()), std::max(0, extra.height())};
 }
@@ -68,11 +72,40 @@ void Screen::setOuterSizeTwips(int width, int height) {
     // In presentation mode the main screens fill their place on the board
     // edge to edge; a title bar would only take room from them.
     // A frameless window takes no title or buttons, or Qt would restore its frame.
-    if (displayscale::presentation() && !isVisible())
+    // The Jotter, kept above the rest, keeps its frame.
+    if (displayscale::presentation() && !isVisible() && !keptOnTop())
         setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     m_outerWidth = width;
     m_outerHeight = height;
     applyGeometry();
+}
+
+bool Screen::keptOnTop() const { return windowFlags().testFlag(Qt::WindowStaysOnTopHint); }
+
+void Screen::followDesktop(QSizeF before, QSizeF after, bool presentation) {
+    const bool shown = isVisible();
+    // Centred screens stay centred; one at the top edge (the Jotter) stays there.
+    const bool centred =
+        std::abs(m_top - (before.height() - heightTwips()) / 2) <= 2 * twips::kPerPixel;
+    const int height = m_outerHeight >= 0 ? m_outerHeight : heightTwips();
+    if (m_outerWidth >= 0 && !keptOnTop())
+        setWindowFlags(presentation ? Qt::Window | Qt::FramelessWindowHint : kFramed);
+    m_knownFrame = {-1, -1};
+    m_placeWhenFramed = true;
+    m_left = static_cast<int>(std::lround(m_left + (after.width() - before.width()) / 2));
+    if (centred) m_top = static_cast<int>(std::lround((after.height() - height) / 2));
+    // The same logical size at another device pixel ratio: the window system
+    // is told the size again, so the window takes its new device size.
+    const QSize size = this->size();
+    setFixedSize(size + QSize(1, 1));
+    setFixedSize(size);
+    move(twips::toPixels(m_left), twips::toPixels(m_top));
+    applyGeometry();
+    if (shown) show();
+    // A window that has just lost its frame is placed by its inner area, which
+    // is now all of it.
+    if (windowFlags().testFlag(Qt::FramelessWindowHint) && windowHandle())
+        windowHandle()->setPosition(twips::toPixels(m_left), twips::toPixels(m_top));
 }
 
 void Screen::setClientSizeTwips(int width, int height) {
@@ -107,6 +140,10 @@ void Screen::checkFrame() {
     if (extra == m_knownFrame) return;
     m_knownFrame = extra;
     applyGeometry();
+    if (m_placeWhenFramed) {
+        m_placeWhenFramed = false;
+        move(twips::toPixels(m_left), twips::toPixels(m_top));
+    }
     onFramed();
 }
 

@@ -38,6 +38,7 @@ int main(int argc, char** argv) {
     registerJotterScreens();
     if (options.noWeb) shell::setLocked(true);
     if (options.fullscreen) displayscale::showBackdrop(standardBackColour());
+    displayscale::installToggleKey(standardBackColour());
     screens::show(options.firstScreen);
     return app.exec();
 }

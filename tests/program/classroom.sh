@@ -174,5 +174,21 @@ for id in $stacking; do
     [ $((id)) -eq "$duality" ] && below=
     [ $((id)) -eq "$jotter" ] && [ -n "$below" ] && fail "the Jotter went below Duality: $stacking"
 done
+
+# F11 leaves presentation mode: the screen takes its frame back and stands
+# centred at 1x; F11 again fills the board, and the Jotter stays above throughout.
+xdotool key F11
+sleep 1.5
+read -r x y w h <<< "$(outer "$duality")"
+dx=$((2 * x + w - 1920)) dy=$((2 * y + h - 1080))
+[ "$w" -eq 800 ] && [ "$h" -eq 600 ] && [ "${dx#-}" -le 2 ] && [ "${dy#-}" -le 2 ] ||
+    fail "after F11 the Duality screen is ${w}x${h}+${x}+${y}, not 800x600 centred"
+xdotool key F11
+sleep 1.5
+read -r x y w h <<< "$(client "$duality")"
+[ "$w" -eq 1440 ] && [ "$h" -eq 1080 ] && [ "$y" -eq 0 ] ||
+    fail "after F11 twice the Duality screen is ${w}x${h}+${x}+${y}, not 1440x1080 on the board"
+xprop -id "$jotter" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE ||
+    fail "the Jotter is no longer kept above after F11"
 stop_all
 echo "classroom screens: all checks passed"
