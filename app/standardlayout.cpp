@@ -58,8 +58,14 @@ void setBackColour(QWidget* w, const QColor& colour) {
 
 }  // namespace
 
+QSize standardOuterSizePixels() {
+    return {twips::toPixels(kOuterWidth), twips::toPixels(kOuterHeight)};
+}
+
+QColor standardBackColour() { return {40, 66, 156}; }
+
 void standardlayout(Screen& screen) {
-    screen.setBackColour(QColor(40, 66, 156));
+    screen.setBackColour(standardBackColour());
     if (QWidget* picture = screen.control(QStringLiteral("Picture1")))
         setBackColour(picture, QColor(49, 135, 214));
     screen.setOuterSizeTwips(kOuterWidth, kOuterHeight);

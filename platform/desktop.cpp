@@ -4,6 +4,8 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include <cmath>
+
 #include "twips.h"
 
 namespace desktop {
@@ -22,8 +24,8 @@ QSize pixels() {
 
 }  // namespace
 
-int widthTwips() { return pixels().width() * twips::kPerPixel; }
-int heightTwips() { return pixels().height() * twips::kPerPixel; }
+int widthTwips() { return static_cast<int>(std::lround(pixels().width() * twips::perPixel())); }
+int heightTwips() { return static_cast<int>(std::lround(pixels().height() * twips::perPixel())); }
 void setSizeOverride(QSize size) { override() = size; }
 
 void setBusyPointer(bool busy) {

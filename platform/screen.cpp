@@ -3,20 +3,25 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
+#include <QWindow>
 
 #include <algorithm>
 #include <cmath>
 
+#include "displayscale.h"
 #include "imagebox.h"
 #include "linecontrol.h"
 #include "picturefiles.h"
 #include "twips.h"
 
-Screen::Screen(const QString& name, QWidget* parent)
-    // Every screen has a fixed size, so its frame offers no maximize button.
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                          Qt::WindowCloseButtonHint) {
+namespace {
+// Every screen has a fixed size, so its frame offers no maximize button.
+constexpr Qt::WindowFlags kFramed = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                                    Qt::WindowCloseButtonHint;
+}  // namespace
+
+Screen::Screen(const QString& name, QWidget* parent) : QWidget(parent, kFramed) {
     setObjectName(name);
     setAttribute(Qt::WA_DeleteOnClose, false);
     setMouseTracking(true);
@@ -38,19 +43,19 @@ QWidget* Screen::control(const QString& name, int index) const {
 }
 
 QSize Screen::frameExtra() const {
-    if (!isVisible()) return {0, 0};
+    if (!isVisible() || windowFlags().testFlag(Qt::FramelessWindowHint)) return {0, 0};
     const QSize extra = frameGeometry().size() - geometry().size();
     return {std::max(0, extra.width()), std::max(0, extra.height())};
 }
 
 int Screen::widthTwips() const {
     if (m_outerWidth >= 0) return m_outerWidth;
-    return (width() + frameExtra().width()) * twips::kPerPixel;
+    return static_cast<int>(std::lround((width() + frameExtra().width()) * twips::perPixel()));
 }
 
 int Screen::heightTwips() const {
     if (m_outerHeight >= 0) return m_outerHeight;
-    return (height() + frameExtra().height()) * twips::kPerPixel;
+    return static_cast<int>(std::lround((height() + frameExtra().height()) * twips::perPixel()));
 }
 
 void Screen::setLeftTwips(double left) {
@@ -64,9 +69,43 @@ void Screen::setTopTwips(double top) {
 }
 
 void Screen::setOuterSizeTwips(int width, int height) {
+    // In presentation mode the main screens fill their place on the board
+    // edge to edge; a title bar would only take room from them.
+    // A frameless window takes no title or buttons, or Qt would restore its frame.
+    // The Jotter, kept above the rest, keeps its frame.
+    if (displayscale::presentation() && !isVisible() && !keptOnTop())
+        setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     m_outerWidth = width;
     m_outerHeight = height;
     applyGeometry();
+}
+
+bool Screen::keptOnTop() const { return windowFlags().testFlag(Qt::WindowStaysOnTopHint); }
+
+void Screen::followDesktop(QSizeF before, QSizeF after, bool presentation) {
+    const bool shown = isVisible();
+    // Centred screens stay centred; one at the top edge (the Jotter) stays there.
+    const bool centred =
+        std::abs(m_top - (before.height() - heightTwips()) / 2) <= 2 * twips::kPerPixel;
+    const int height = m_outerHeight >= 0 ? m_outerHeight : heightTwips();
+    if (m_outerWidth >= 0 && !keptOnTop())
+        setWindowFlags(presentation ? Qt::Window | Qt::FramelessWindowHint : kFramed);
+    m_knownFrame = {-1, -1};
+    m_placeWhenFramed = true;
+    m_left = static_cast<int>(std::lround(m_left + (after.width() - before.width()) / 2));
+    if (centred) m_top = static_cast<int>(std::lround((after.height() - height) / 2));
+    // The same logical size at another device pixel ratio: the window system
+    // is told the size again, so the window takes its new device size.
+    const QSize size = this->size();
+    setFixedSize(size + QSize(1, 1));
+    setFixedSize(size);
+    move(twips::toPixels(m_left), twips::toPixels(m_top));
+    applyGeometry();
+    if (shown) show();
+    // A window that has just lost its frame is placed by its inner area, which
+    // is now all of it.
+    if (windowFlags().testFlag(Qt::FramelessWindowHint) && windowHandle())
+        windowHandle()->setPosition(twips::toPixels(m_left), twips::toPixels(m_top));
 }
 
 void Screen::setClientSizeTwips(int width, int height) {
@@ -101,6 +140,10 @@ void Screen::checkFrame() {
     if (extra == m_knownFrame) return;
     m_knownFrame = extra;
     applyGeometry();
+    if (m_placeWhenFramed) {
+        m_placeWhenFramed = false;
+        move(twips::toPixels(m_left), twips::toPixels(m_top));
+    }
     onFramed();
 }
 
@@ -183,7 +226,14 @@ void Screen::stopTimers() {
 
 void Screen::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    if (!m_background.isNull()) painter.drawImage(0, 0, m_background);
+    if (!m_background.isNull()) {
+        if (twips::shrink() < 1)
+            painter.drawImage(
+                QRectF(QPointF(0, 0), m_background.deviceIndependentSize() * twips::shrink()),
+                m_background);
+        else
+            painter.drawImage(0, 0, m_background);
+    }
     paintSurface(painter);
     painter.setRenderHint(QPainter::Antialiasing);
     for (const LineControl* l : m_lineStack) {

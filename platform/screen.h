@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QHash>
 #include <QImage>
+#include <QSizeF>
 #include <QWidget>
 
 #include <memory>
@@ -45,6 +46,13 @@ public:
     void setOuterSizeTwips(int width, int height);
     // Designed inner size; the outer size then follows from the frame.
     void setClientSizeTwips(int width, int height);
+
+    // Presentation mode switched at run time: the desktop grew or shrank by
+    // from `before` to `after` twips. The screen keeps its place by the
+    // desktop's rules (centred, or at the top edge), and a screen of the
+    // standard outer size goes frameless in presentation mode or takes its
+    // frame back.
+    void followDesktop(QSizeF before, QSizeF after, bool presentation);
 
     QColor backColour() const { return m_backColour; }
     void setBackColour(const QColor& colour);
@@ -95,6 +103,7 @@ protected:
 
 private:
     void applyGeometry();
+    bool keptOnTop() const;
     QSize frameExtra() const;
     void checkFrame();
 
@@ -102,7 +111,8 @@ private:
     int m_top = 0;
     int m_outerWidth = -1;
     int m_outerHeight = -1;
-    QSize m_knownFrame{0, 0};  // the frame the window was last placed and sized for
+    QSize m_knownFrame{0, 0};        // the frame the window was last placed and sized for
+    bool m_placeWhenFramed = false;  // placed again once its new frame is known
     QColor m_backColour;
     QImage m_background;
     std::vector<std::unique_ptr<LineControl>> m_lines;

@@ -11,6 +11,9 @@ namespace shell {
 // the pupil needs to see.
 bool open(const QUrl& address);
 
+// A locked-down room: from now on every request is refused and nothing opens.
+void setLocked(bool locked);
+
 // Tests route requests here instead of opening anything for real.
 void setOpenHandler(std::function<bool(const QUrl&)> handler);
 

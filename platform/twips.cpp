@@ -3,10 +3,16 @@
 #include <QVariant>
 #include <QWidget>
 
+#include <algorithm>
 #include <cmath>
 
 namespace twips {
 namespace {
+
+double& shrinkFactor() {
+    static double f = 1.0;
+    return f;
+}
 
 const char* const kNames[4] = {"twipsLeft", "twipsTop", "twipsWidth", "twipsHeight"};
 enum Side { Left, Top, Width, Height };
@@ -27,7 +33,8 @@ int pixelValue(const QWidget* w, Side side) {
 
 int get(const QWidget* w, Side side) {
     const QVariant v = w->property(kNames[side]);
-    return v.isValid() ? v.toInt() : pixelValue(w, side) * kPerPixel;
+    return v.isValid() ? v.toInt()
+                       : static_cast<int>(std::lround(pixelValue(w, side) * perPixel()));
 }
 
 void set(QWidget* w, Side side, int t) {
@@ -39,6 +46,10 @@ void set(QWidget* w, Side side, int t) {
 }
 
 }  // namespace
+
+double shrink() { return shrinkFactor(); }
+void setShrink(double factor) { shrinkFactor() = factor > 0 && factor < 1 ? factor : 1.0; }
+double perPixel() { return kPerPixel / shrinkFactor(); }
 
 int left(const QWidget* w) { return get(w, Left); }
 int top(const QWidget* w) { return get(w, Top); }
@@ -56,6 +67,8 @@ void setGeometry(QWidget* w, int l, int t, int wd, int h) {
     set(w, Height, h);
 }
 
-int pointsToPixels(double points) { return static_cast<int>(std::lround(points * 96.0 / 72.0)); }
+int pointsToPixels(double points) {
+    return std::max(1, static_cast<int>(std::lround(points * 96.0 / 72.0 * shrinkFactor())));
+}
 
 }  // namespace twips

@@ -12,12 +12,22 @@ namespace twips {
 
 inline constexpr int kPerPixel = 15;
 
+// Where the standard window would not fit the desktop, every screen is drawn
+// smaller: a pixel then holds more twips (15 / shrink). 1 everywhere else.
+double shrink();
+void setShrink(double factor);  // above 0, at most 1
+// Twips in one pixel: kPerPixel, or more while shrunk.
+double perPixel();
+
 inline int toPixels(double t) {
-    return static_cast<int>(t >= 0 ? t / kPerPixel + 0.5 : t / kPerPixel - 0.5);
+    const double px = t / perPixel();
+    return static_cast<int>(px >= 0 ? px + 0.5 : px - 0.5);
 }
-inline double toPixelsF(double t) { return t / kPerPixel; }
-inline double fromPixels(double px) { return px * kPerPixel; }
-inline QPointF pointFromPixels(const QPointF& p) { return {p.x() * kPerPixel, p.y() * kPerPixel}; }
+inline double toPixelsF(double t) { return t / perPixel(); }
+inline double fromPixels(double px) { return px * perPixel(); }
+inline QPointF pointFromPixels(const QPointF& p) {
+    return {p.x() * perPixel(), p.y() * perPixel()};
+}
 
 // Left, Top, Width and Height of a child control, in twips.
 int left(const QWidget* w);

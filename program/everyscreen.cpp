@@ -14,10 +14,10 @@ namespace {
 const Activity kActivities[] = {
     //: A topic of the menu: the quiz on dual polyhedra.
     {QT_TRANSLATE_NOOP("intro0", "Duality"), 0, QStringLiteral("duality"),
-     [] { return new duality; }},
+     [] { return new duality; }, QStringLiteral("duality")},
     //: The topic of Hamilton's game on the dodecahedron.
     {QT_TRANSLATE_NOOP("intro0", "Voyage Around the World"), 2, QStringLiteral("hamilton"),
-     [] { return new hamilton; }},
+     [] { return new hamilton; }, QStringLiteral("voyage")},
 };
 
 }  // namespace

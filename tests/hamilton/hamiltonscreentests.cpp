@@ -5,12 +5,14 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <functional>
 #include <set>
 #include <vector>
 
 #include "appscreens.h"
 #include "dodecahedralgraph.h"
 #include "everyscreen.h"
+#include "fingerandpen.h"
 #include "fixturepictures.h"
 #include "frameplayer.h"
 #include "hamilton.h"
@@ -164,6 +166,27 @@ TEST_F(HamiltonScreen, PressAtAMidpointTogglesThatEdgeOnly) {
         EXPECT_TRUE(markedEdges().empty()) << "edge " << k;
         EXPECT_EQ(m_screen->Line1(k)->colour(), kRed) << k;
         EXPECT_EQ(stackOrder().front(), k) << "unmarked edge " << k << " goes to the back";
+    }
+}
+
+// A classroom board: a finger tap, or a pen's, marks as a click does, with
+// no hover before it; in an overlap it marks both, and off the zones nothing.
+TEST_F(HamiltonScreen, FingerAndPenTapsMarkLikeAClick) {
+    const auto penTap = [](QWidget* w, QPoint p) { fingerandpen::penStroke(w, {p}); };
+    const std::function<void(QWidget*, QPoint)> taps[] = {fingerandpen::tap, penTap};
+    for (const auto& tapAt : taps) {
+        for (int k : {0, 7, 23, 29}) {
+            tapAt(m_screen, pixelAt(m_screen->midx()[k], m_screen->midy()[k]));
+            EXPECT_EQ(markedEdges(), std::set<int>{k}) << "edge " << k;
+            EXPECT_EQ(m_screen->Line1(k)->colour(), kYellow) << k;
+            tapAt(m_screen, pixelAt(m_screen->midx()[k], m_screen->midy()[k]));
+            EXPECT_TRUE(markedEdges().empty()) << "edge " << k;
+        }
+        tapAt(m_screen, pixelAt(5320, 7590));
+        EXPECT_EQ(markedEdges(), (std::set<int>{0, 5}));
+        tapAt(m_screen, pixelAt(5320, 7590));
+        tapAt(m_screen, pixelAt(5400, 4125));
+        EXPECT_TRUE(markedEdges().empty());
     }
 }
 

@@ -4,8 +4,11 @@
 #include <QMouseEvent>
 #include <QTest>
 
+#include <functional>
+
 #include "commandbutton.h"
 #include "consolepalette.h"
+#include "fingerandpen.h"
 #include "frame.h"
 #include "jotterscreens.h"
 #include "notepad.h"
@@ -152,6 +155,25 @@ TEST_F(Jotter, LeftDragDrawsInPenColour) {
     EXPECT_EQ(pad->currentPoint(), QPointF(120 * 15, 20 * 15));
     // What is drawn is what the window shows.
     EXPECT_EQ(pad->grab().toImage().pixelColor(70, 20), kYellow);
+}
+
+// A finger or a pen on a touch screen draws as the left button does.
+TEST_F(Jotter, FingerAndPenDrawLikeTheMouse) {
+    const std::function<void(QWidget*, const QList<QPoint>&)> strokes[] = {
+        fingerandpen::fingerStroke, fingerandpen::penStroke};
+    for (const auto& strokeWith : strokes) {
+        click(pad, "Command6");
+        ASSERT_TRUE(padIsBare());
+        strokeWith(pad, {QPoint(20, 40), QPoint(70, 40), QPoint(120, 40)});
+        EXPECT_EQ(pixel(QPoint(45, 40)), kYellow);
+        EXPECT_EQ(pixel(QPoint(95, 40)), kYellow);
+        EXPECT_EQ(pixel(QPoint(70, 50)), kPadColour);
+        EXPECT_EQ(pad->currentPoint(), QPointF(120 * 15, 40 * 15));
+        // Lifted, then put down elsewhere: no line joins the two strokes.
+        strokeWith(pad, {QPoint(20, 80), QPoint(60, 80)});
+        EXPECT_EQ(pixel(QPoint(40, 80)), kYellow);
+        EXPECT_EQ(pixel(QPoint(70, 60)), kPadColour) << "no line from the last stroke's end";
+    }
 }
 
 struct DragCase {

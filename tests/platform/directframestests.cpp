@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "imagebox.h"
+#include "twips.h"
 
 namespace {
 
@@ -63,9 +64,11 @@ TEST(DirectFrames, LeaveNoStaleStripWhateverTheOrderOrAnExposure) {
         const char* what;
         ImageBox::Fit fit;
         QSize box;
+        double shrink;  // a screen drawn smaller to fit a small desktop
     } cases[] = {
-        {"picture box the frames' size", ImageBox::Fit::AtCorner, {120, 90}},
-        {"stretched element larger than the frames", ImageBox::Fit::Stretch, {131, 97}},
+        {"picture box the frames' size", ImageBox::Fit::AtCorner, {120, 90}, 1},
+        {"stretched element larger than the frames", ImageBox::Fit::Stretch, {131, 97}, 1},
+        {"picture box on a shrunk screen", ImageBox::Fit::AtCorner, {103, 77}, 0.86},
     };
     const QSize frameSize(120, 90);
     std::vector<QImage> frames;
@@ -79,6 +82,7 @@ TEST(DirectFrames, LeaveNoStaleStripWhateverTheOrderOrAnExposure) {
 
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
+        twips::setShrink(c.shrink);
         QWidget top;
         top.setFixedSize(200, 160);
         auto* box = new ImageBox(&top, QStringLiteral("Image2"), c.fit);
@@ -95,6 +99,14 @@ TEST(DirectFrames, LeaveNoStaleStripWhateverTheOrderOrAnExposure) {
             ASSERT_EQ(differingPixels(shown(&top, box), painted(box)), 0)
                 << "step " << i << " to frame " << order[i];
         }
+        if (c.shrink < 1) {
+            // Frame 3's square, 41..65 by 27..47 in the frame, drawn smaller with the screen.
+            const QImage last = shown(&top, box);
+            const double r = box->devicePixelRatioF();  // the grab is in device pixels
+            EXPECT_EQ(last.pixelColor(QPointF(46 * r, 32 * r).toPoint()), QColor(255, 230, 0));
+            EXPECT_NE(last.pixelColor(QPointF(62 * r, 45 * r).toPoint()), QColor(255, 230, 0))
+                << "drawn at full size";
+        }
         EXPECT_TRUE(box->testAttribute(Qt::WA_NativeWindow))
             << "the frames were not put on a window of the box's own";
 
@@ -108,6 +120,7 @@ TEST(DirectFrames, LeaveNoStaleStripWhateverTheOrderOrAnExposure) {
         cover.hide();
         QTest::qWait(100);
         EXPECT_EQ(differingPixels(shown(&top, box), painted(box)), 0) << "after an exposure";
+        twips::setShrink(1);
     }
 }
 

@@ -13,6 +13,7 @@
 #include "screen.h"
 #include "screenregistry.h"
 #include "shell.h"
+#include "twips.h"
 
 namespace {
 
@@ -39,6 +40,8 @@ void ProgramTest::resetHooks() {
     desktop::setSizeOverride({});
     desktop::setBusyPointer(false);
     shell::setOpenHandler({});
+    shell::setLocked(false);
+    twips::setShrink(1);
     application::setEndHandler({});
     Random::setSource({});
     AccessibleLabel::setAnnouncementObserver({});

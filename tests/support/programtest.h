@@ -20,7 +20,8 @@ class ScreenRegistry;
 // for the whole run is set to a known state before the test and put back
 // after it: the picture folders (an empty folder of the test's own) and the
 // pictures reported unreadable, the shared variables, an 800 by 600 desktop,
-// the pointer, the shell (requests are recorded, nothing opens), the end
+// the pointer, the shell (requests are recorded, nothing opens, not locked),
+// the twips in a pixel (15), the end
 // (counted, the program never really ends), the random source (the clock's
 // generator), the watcher of screen-reader announcements (none) and the
 // language (English). Afterwards every screen is unloaded and deleted, and
