@@ -21,6 +21,9 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
     registerEveryScreen();
+    application::initialise(app);
+    // The help and any refusal are given in the pupil's language too.
+    programlanguage::install();
     const StartOptions options = StartOptions::parse(app.arguments());
     if (options.outcome != StartOptions::Outcome::Run) {
         const bool help = options.outcome == StartOptions::Outcome::Help;
@@ -28,8 +31,6 @@ int main(int argc, char** argv) {
         return help ? 0 : 2;
     }
     displayscale::choose(standardOuterSizePixels(), options.fullscreen);
-    application::initialise(app);
-    programlanguage::install();
     if (options.noWeb) shell::setLocked(true);
     if (options.fullscreen) displayscale::showBackdrop(standardBackColour());
     displayscale::installToggleKey(standardBackColour());

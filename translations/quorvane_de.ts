@@ -186,6 +186,41 @@
     </message>
 </context>
 <context>
+    <name>StartOptions</name>
+    <message>
+        <source>Try &apos;quorvane --help&apos; for the options.</source>
+        <translation>Mit „quorvane --help“ werden die Optionen gezeigt.</translation>
+    </message>
+    <message>
+        <source>Quorvane 2: polyhedra for school pupils, duals and Hamilton&apos;s voyage.</source>
+        <translation>Quorvane 2: Polyeder für Schülerinnen und Schüler, duale Körper und Hamiltons Reise.</translation>
+    </message>
+    <message>
+        <source>Show these options and end.</source>
+        <translation>Diese Optionen zeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Presentation mode: fill the whole screen, for a classroom board (F11 toggles it).</source>
+        <translation>Präsentationsmodus: den ganzen Bildschirm füllen, für die Tafel im Klassenzimmer (F11 schaltet um).</translation>
+    </message>
+    <message>
+        <source>Open straight onto an activity (%1); its Exit leads to the menu.</source>
+        <translation>Gleich mit einer Aktivität beginnen (%1); ihr Beenden führt zum Menü.</translation>
+    </message>
+    <message>
+        <source>Locked-down room: the menu&apos;s web address opens nothing.</source>
+        <translation>Gesperrter Raum: die Webadresse im Menü öffnet nichts.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Unerwartetes Argument „%1“.</translation>
+    </message>
+    <message>
+        <source>Unknown activity &apos;%1&apos; for --start: use one of %2.</source>
+        <translation>Unbekannte Aktivität „%1“ für --start: eine von %2 angeben.</translation>
+    </message>
+</context>
+<context>
     <name>Titlefrm</name>
     <message>
         <source>Quorvane 2</source>

@@ -186,6 +186,41 @@
     </message>
 </context>
 <context>
+    <name>StartOptions</name>
+    <message>
+        <source>Try &apos;quorvane --help&apos; for the options.</source>
+        <translation>Pruebe «quorvane --help» para ver las opciones.</translation>
+    </message>
+    <message>
+        <source>Quorvane 2: polyhedra for school pupils, duals and Hamilton&apos;s voyage.</source>
+        <translation>Quorvane 2: poliedros para alumnos, duales y el viaje de Hamilton.</translation>
+    </message>
+    <message>
+        <source>Show these options and end.</source>
+        <translation>Mostrar estas opciones y salir.</translation>
+    </message>
+    <message>
+        <source>Presentation mode: fill the whole screen, for a classroom board (F11 toggles it).</source>
+        <translation>Modo presentación: llenar toda la pantalla, para la pizarra del aula (F11 lo alterna).</translation>
+    </message>
+    <message>
+        <source>Open straight onto an activity (%1); its Exit leads to the menu.</source>
+        <translation>Abrir directamente una actividad (%1); su salida lleva al menú.</translation>
+    </message>
+    <message>
+        <source>Locked-down room: the menu&apos;s web address opens nothing.</source>
+        <translation>Aula bloqueada: la dirección web del menú no abre nada.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Argumento inesperado «%1».</translation>
+    </message>
+    <message>
+        <source>Unknown activity &apos;%1&apos; for --start: use one of %2.</source>
+        <translation>Actividad desconocida «%1» para --start: use una de %2.</translation>
+    </message>
+</context>
+<context>
     <name>Titlefrm</name>
     <message>
         <source>Quorvane 2</source>

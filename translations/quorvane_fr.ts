@@ -186,6 +186,41 @@
     </message>
 </context>
 <context>
+    <name>StartOptions</name>
+    <message>
+        <source>Try &apos;quorvane --help&apos; for the options.</source>
+        <translation>Essayez « quorvane --help » pour voir les options.</translation>
+    </message>
+    <message>
+        <source>Quorvane 2: polyhedra for school pupils, duals and Hamilton&apos;s voyage.</source>
+        <translation>Quorvane 2 : les polyèdres pour les élèves, les duaux et le voyage de Hamilton.</translation>
+    </message>
+    <message>
+        <source>Show these options and end.</source>
+        <translation>Afficher ces options et quitter.</translation>
+    </message>
+    <message>
+        <source>Presentation mode: fill the whole screen, for a classroom board (F11 toggles it).</source>
+        <translation>Mode présentation : remplir tout l’écran, pour un tableau de classe (F11 bascule).</translation>
+    </message>
+    <message>
+        <source>Open straight onto an activity (%1); its Exit leads to the menu.</source>
+        <translation>Ouvrir directement une activité (%1) ; sa sortie mène au menu.</translation>
+    </message>
+    <message>
+        <source>Locked-down room: the menu&apos;s web address opens nothing.</source>
+        <translation>Salle verrouillée : l’adresse web du menu n’ouvre rien.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Argument inattendu « %1 ».</translation>
+    </message>
+    <message>
+        <source>Unknown activity &apos;%1&apos; for --start: use one of %2.</source>
+        <translation>Activité inconnue « %1 » pour --start : utilisez l’une de %2.</translation>
+    </message>
+</context>
+<context>
     <name>Titlefrm</name>
     <message>
         <source>Quorvane 2</source>
