@@ -1,4 +1,4 @@
-#include "activities.h"
+#include "app/activities.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "activity.h"
+#include "app/activity.h"
 
 // The activities the program offers, as the program's start-up lists them.
 // The topic menu makes the topics they claim live and leads each to its

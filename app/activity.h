@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "screenregistry.h"
+#include "platform/screenregistry.h"
 
 // An activity the topic menu leads to: the topic's caption (English, looked
 // up under the menu's translation context), its place in the menu's

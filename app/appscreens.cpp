@@ -1,8 +1,8 @@
-#include "appscreens.h"
+#include "app/appscreens.h"
 
-#include "intro0.h"
-#include "screenregistry.h"
-#include "titlefrm.h"
+#include "app/intro0.h"
+#include "app/titlefrm.h"
+#include "platform/screenregistry.h"
 
 void registerAppScreens() {
     ScreenRegistry& registry = ScreenRegistry::instance();

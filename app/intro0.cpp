@@ -1,18 +1,18 @@
-#include "intro0.h"
+#include "app/intro0.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QUrl>
 
-#include "activities.h"
-#include "imagebox.h"
-#include "picturebutton.h"
-#include "picturefiles.h"
-#include "screenregistry.h"
-#include "shell.h"
-#include "standardlayout.h"
-#include "twips.h"
+#include "app/activities.h"
+#include "app/standardlayout.h"
+#include "platform/imagebox.h"
+#include "platform/picturebutton.h"
+#include "platform/picturefiles.h"
+#include "platform/screenregistry.h"
+#include "platform/shell.h"
+#include "platform/twips.h"
 
 #ifndef QUORVANE_PUBLISHER_URL
 #define QUORVANE_PUBLISHER_URL "https://quorvane.example.org/"

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "controlarray.h"
-#include "label.h"
-#include "screen.h"
+#include "platform/controlarray.h"
+#include "platform/label.h"
+#include "platform/screen.h"
 
 class ImageBox;
 class PictureButton;

@@ -1,15 +1,15 @@
-#include "standardlayout.h"
+#include "app/standardlayout.h"
 
 #include <QColor>
 #include <QCoreApplication>
 
-#include "desktop.h"
-#include "imagebox.h"
-#include "picturebutton.h"
-#include "picturefiles.h"
-#include "screen.h"
-#include "screenregistry.h"
-#include "twips.h"
+#include "platform/desktop.h"
+#include "platform/imagebox.h"
+#include "platform/picturebutton.h"
+#include "platform/picturefiles.h"
+#include "platform/screen.h"
+#include "platform/screenregistry.h"
+#include "platform/twips.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "startoptions.h"
+#include "app/startoptions.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
-#include "activities.h"
+#include "app/activities.h"
 
 namespace {
 

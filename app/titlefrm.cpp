@@ -1,18 +1,18 @@
-#include "titlefrm.h"
+#include "app/titlefrm.h"
 
 #include <QCloseEvent>
 
-#include "animationtable.h"
-#include "application.h"
-#include "commandbutton.h"
-#include "desktop.h"
-#include "frame.h"
-#include "frameplayer.h"
-#include "imagebox.h"
-#include "label.h"
-#include "screenregistry.h"
-#include "standardlayout.h"
-#include "twips.h"
+#include "app/standardlayout.h"
+#include "module1/animationtable.h"
+#include "platform/application.h"
+#include "platform/commandbutton.h"
+#include "platform/desktop.h"
+#include "platform/frame.h"
+#include "platform/frameplayer.h"
+#include "platform/imagebox.h"
+#include "platform/label.h"
+#include "platform/screenregistry.h"
+#include "platform/twips.h"
 
 namespace {
 const QColor kGrey(192, 192, 192);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "animationtable.h"
-#include "screen.h"
+#include "module1/animationtable.h"
+#include "platform/screen.h"
 
 class CommandButton;
 class Frame;

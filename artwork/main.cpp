@@ -14,7 +14,7 @@
 
 #include <cstdio>
 
-#include "pictures/artworkgenerator.h"
+#include "artwork/pictures/artworkgenerator.h"
 
 int main(int argc, char** argv) {
     // The build runs this with no display; fonts still need a platform.

@@ -1,4 +1,4 @@
-#include "giflibdecoder.h"
+#include "bench/giflibdecoder.h"
 
 #include <gif_lib.h>
 

@@ -6,7 +6,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include "programlanguage.h"
+#include "language/programlanguage.h"
 
 namespace {
 

@@ -19,22 +19,22 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "answerreader.h"
-#include "application.h"
-#include "appscreens.h"
-#include "duality.h"
-#include "everyscreen.h"
-#include "frameplayer.h"
-#include "giflibdecoder.h"
-#include "hamilton.h"
-#include "imagebox.h"
-#include "label.h"
-#include "mediapanel.h"
-#include "module1.h"
-#include "picturefiles.h"
-#include "random.h"
-#include "screenregistry.h"
-#include "titlefrm.h"
+#include "app/appscreens.h"
+#include "app/titlefrm.h"
+#include "bench/giflibdecoder.h"
+#include "duality/core/answerreader.h"
+#include "duality/duality.h"
+#include "hamilton/hamilton.h"
+#include "mediapanel/mediapanel.h"
+#include "module1/module1.h"
+#include "platform/application.h"
+#include "platform/frameplayer.h"
+#include "platform/imagebox.h"
+#include "platform/label.h"
+#include "platform/picturefiles.h"
+#include "platform/random.h"
+#include "platform/screenregistry.h"
+#include "program/everyscreen.h"
 
 namespace {
 

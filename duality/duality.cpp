@@ -1,4 +1,4 @@
-#include "duality.h"
+#include "duality/duality.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -7,20 +7,20 @@
 #include <QPixmap>
 #include <QTimer>
 
-#include "answercheck.h"
-#include "fonts.h"
-#include "frameplayer.h"
-#include "imagebox.h"
-#include "label.h"
-#include "mediapanel.h"
-#include "module1.h"
-#include "picturebutton.h"
-#include "picturefiles.h"
-#include "questionbank.h"
-#include "random.h"
-#include "screenregistry.h"
-#include "standardlayout.h"
-#include "twips.h"
+#include "app/standardlayout.h"
+#include "duality/core/answercheck.h"
+#include "duality/core/questionbank.h"
+#include "mediapanel/mediapanel.h"
+#include "module1/module1.h"
+#include "platform/fonts.h"
+#include "platform/frameplayer.h"
+#include "platform/imagebox.h"
+#include "platform/label.h"
+#include "platform/picturebutton.h"
+#include "platform/picturefiles.h"
+#include "platform/random.h"
+#include "platform/screenregistry.h"
+#include "platform/twips.h"
 
 namespace {
 

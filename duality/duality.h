@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-#include "screen.h"
+#include "platform/screen.h"
 
 class FramePlayer;
 class ImageBox;

@@ -1,9 +1,9 @@
-#include "accessibleedge.h"
+#include "hamilton/accessibleedge.h"
 
 #include <QPointer>
 #include <QTimer>
 
-#include "edgehandle.h"
+#include "hamilton/edgehandle.h"
 
 AccessibleEdge::AccessibleEdge(EdgeHandle* handle)
     : QAccessibleWidget(handle, QAccessible::CheckBox) {}

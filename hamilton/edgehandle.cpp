@@ -1,9 +1,9 @@
-#include "edgehandle.h"
+#include "hamilton/edgehandle.h"
 
 #include <QAccessible>
 #include <QFocusEvent>
 
-#include "keys.h"
+#include "platform/keys.h"
 
 EdgeHandle::EdgeHandle(QWidget* parent, int edge, const QString& spokenName)
     : QWidget(parent), m_edge(edge) {

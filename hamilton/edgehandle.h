@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "edgenavigator.h"
+#include "hamilton/core/edgenavigator.h"
 
 // The keyboard's and the screen reader's hold on one edge of the graph: an
 // invisible control over the edge's pick zone that presses pass straight

@@ -1,4 +1,4 @@
-#include "hamilton.h"
+#include "hamilton/hamilton.h"
 
 #include <QAccessible>
 #include <QCloseEvent>
@@ -6,21 +6,21 @@
 #include <QPainter>
 #include <QTimer>
 
-#include "accessibleedge.h"
-#include "circuitcheck.h"
-#include "clueframes.h"
-#include "edgehandle.h"
-#include "edgepicker.h"
-#include "frameplayer.h"
-#include "imagebox.h"
-#include "label.h"
-#include "mediapanel.h"
-#include "picturebutton.h"
-#include "random.h"
-#include "screenregistry.h"
-#include "solutioncircuits.h"
-#include "standardlayout.h"
-#include "twips.h"
+#include "app/standardlayout.h"
+#include "hamilton/accessibleedge.h"
+#include "hamilton/core/circuitcheck.h"
+#include "hamilton/core/clueframes.h"
+#include "hamilton/core/edgepicker.h"
+#include "hamilton/core/solutioncircuits.h"
+#include "hamilton/edgehandle.h"
+#include "mediapanel/mediapanel.h"
+#include "platform/frameplayer.h"
+#include "platform/imagebox.h"
+#include "platform/label.h"
+#include "platform/picturebutton.h"
+#include "platform/random.h"
+#include "platform/screenregistry.h"
+#include "platform/twips.h"
 
 namespace {
 

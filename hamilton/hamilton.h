@@ -2,11 +2,11 @@
 
 #include <array>
 
-#include "controlarray.h"
-#include "dodecahedralgraph.h"
-#include "edgenavigator.h"
-#include "linecontrol.h"
-#include "screen.h"
+#include "hamilton/core/dodecahedralgraph.h"
+#include "hamilton/core/edgenavigator.h"
+#include "platform/controlarray.h"
+#include "platform/linecontrol.h"
+#include "platform/screen.h"
 
 class EdgeHandle;
 class FramePlayer;

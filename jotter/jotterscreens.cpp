@@ -1,7 +1,7 @@
-#include "jotterscreens.h"
+#include "jotter/jotterscreens.h"
 
-#include "notepad.h"
-#include "screenregistry.h"
+#include "jotter/notepad.h"
+#include "platform/screenregistry.h"
 
 void registerJotterScreens() {
     ScreenRegistry::instance().registerScreen(QStringLiteral("notepad"),

@@ -1,17 +1,17 @@
-#include "notepad.h"
+#include "jotter/notepad.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QPainter>
 
-#include "commandbutton.h"
-#include "consolepalette.h"
-#include "desktop.h"
-#include "frame.h"
-#include "screenregistry.h"
-#include "swatchplaces.h"
-#include "twips.h"
+#include "jotter/core/consolepalette.h"
+#include "jotter/core/swatchplaces.h"
+#include "platform/commandbutton.h"
+#include "platform/desktop.h"
+#include "platform/frame.h"
+#include "platform/screenregistry.h"
+#include "platform/twips.h"
 
 namespace {
 

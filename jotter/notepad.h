@@ -3,11 +3,11 @@
 #include <QImage>
 #include <QPointF>
 
-#include "controlarray.h"
-#include "jotterpen.h"
-#include "label.h"
-#include "padlayout.h"
-#include "screen.h"
+#include "jotter/core/jotterpen.h"
+#include "jotter/core/padlayout.h"
+#include "platform/controlarray.h"
+#include "platform/label.h"
+#include "platform/screen.h"
 
 class CommandButton;
 class Frame;

@@ -1,4 +1,4 @@
-#include "programlanguage.h"
+#include "language/programlanguage.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -9,8 +9,8 @@
 #include <cstdio>
 #include <memory>
 
-#include "languagechoice.h"
-#include "picturefiles.h"
+#include "language/core/languagechoice.h"
+#include "platform/picturefiles.h"
 
 namespace programlanguage {
 namespace {

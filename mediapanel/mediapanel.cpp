@@ -1,7 +1,7 @@
-#include "mediapanel.h"
+#include "mediapanel/mediapanel.h"
 
-#include "frameplayer.h"
-#include "panelbutton.h"
+#include "mediapanel/panelbutton.h"
+#include "platform/frameplayer.h"
 
 MediaPanel::MediaPanel(QWidget* parent, const QString& name) : QWidget(parent) {
     setObjectName(name);

@@ -3,7 +3,7 @@
 #include <QAbstractButton>
 #include <QWidget>
 
-#include "panelstate.h"
+#include "mediapanel/panelstate.h"
 
 class FramePlayer;
 

@@ -1,4 +1,4 @@
-#include "panelbutton.h"
+#include "mediapanel/panelbutton.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -2,7 +2,7 @@
 
 #include <QAbstractButton>
 
-#include "mediapanel.h"
+#include "mediapanel/mediapanel.h"
 
 // One button of the media panel, drawn as a raised key with its symbol, so it
 // stays sharp at any size and pixel ratio.

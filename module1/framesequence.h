@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "animationtable.h"
-#include "module1.h"
+#include "module1/animationtable.h"
+#include "module1/module1.h"
 
 // The animation a screen plays, as its frame files are named: the
 // folder-and-prefix (`smallseq`), the extension (`picext`), how many frames

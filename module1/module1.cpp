@@ -1,4 +1,4 @@
-#include "module1.h"
+#include "module1/module1.h"
 
 namespace Module1 {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "translatable.h"
+#include "language/core/translatable.h"
 
 // What both activities say when they judge the pupil's answer; the screens
 // look the texts up under the "Verdict" context for the pupil's language.

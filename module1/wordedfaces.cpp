@@ -1,4 +1,4 @@
-#include "wordedfaces.h"
+#include "module1/wordedfaces.h"
 
 #include <algorithm>
 #include <cctype>

@@ -3,7 +3,7 @@
 #include <array>
 #include <string_view>
 
-#include "translatable.h"
+#include "language/core/translatable.h"
 
 // The picture buttons whose faces carry a word. The artwork generator draws
 // each face in English and again for every language the program speaks, with

@@ -1,4 +1,4 @@
-#include "accessiblecontainer.h"
+#include "platform/accessiblecontainer.h"
 
 #include <QWidget>
 

@@ -1,9 +1,9 @@
-#include "accessiblelabel.h"
+#include "platform/accessiblelabel.h"
 
 #include <QPointer>
 #include <QTimer>
 
-#include "label.h"
+#include "platform/label.h"
 
 AccessibleLabel::AccessibleLabel(Label* label) : QAccessibleWidget(label) {}
 

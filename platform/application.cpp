@@ -1,4 +1,4 @@
-#include "application.h"
+#include "platform/application.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -7,10 +7,10 @@
 #include <QPixmapCache>
 #include <QStyleFactory>
 
-#include "accessiblecontainer.h"
-#include "accessiblelabel.h"
-#include "picturefiles.h"
-#include "screenregistry.h"
+#include "platform/accessiblecontainer.h"
+#include "platform/accessiblelabel.h"
+#include "platform/picturefiles.h"
+#include "platform/screenregistry.h"
 
 namespace application {
 namespace {

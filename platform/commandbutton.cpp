@@ -1,8 +1,8 @@
-#include "commandbutton.h"
+#include "platform/commandbutton.h"
 
-#include "fonts.h"
-#include "keys.h"
-#include "twips.h"
+#include "platform/fonts.h"
+#include "platform/keys.h"
+#include "platform/twips.h"
 
 CommandButton::CommandButton(QWidget* parent, const QString& name, const QString& caption)
     : QPushButton(caption, parent) {

@@ -1,4 +1,4 @@
-#include "desktop.h"
+#include "platform/desktop.h"
 
 #include <QCursor>
 #include <QGuiApplication>
@@ -6,7 +6,7 @@
 
 #include <cmath>
 
-#include "twips.h"
+#include "platform/twips.h"
 
 namespace desktop {
 namespace {

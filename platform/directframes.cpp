@@ -1,4 +1,4 @@
-#include "directframes.h"
+#include "platform/directframes.h"
 
 #include <QCoreApplication>
 #include <QEvent>

@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "serverframes.h"
+#include "platform/serverframes.h"
 
 class QWidget;
 

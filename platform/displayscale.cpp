@@ -1,4 +1,4 @@
-#include "displayscale.h"
+#include "platform/displayscale.h"
 
 #include <QtGui/private/qhighdpiscaling_p.h>
 #include <qpa/qplatformscreen.h>
@@ -10,10 +10,10 @@
 
 #include <functional>
 
-#include "core/screenfit.h"
-#include "desktop.h"
-#include "screen.h"
-#include "twips.h"
+#include "platform/core/screenfit.h"
+#include "platform/desktop.h"
+#include "platform/screen.h"
+#include "platform/twips.h"
 
 namespace displayscale {
 namespace {

@@ -1,9 +1,9 @@
-#include "fonts.h"
+#include "platform/fonts.h"
 
 #include <QFile>
 #include <QFontDatabase>
 
-#include "twips.h"
+#include "platform/twips.h"
 
 namespace fonts {
 namespace {

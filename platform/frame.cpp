@@ -1,4 +1,4 @@
-#include "frame.h"
+#include "platform/frame.h"
 
 #include <QMouseEvent>
 

@@ -1,10 +1,10 @@
-#include "frameplayer.h"
+#include "platform/frameplayer.h"
 
 #include <QTimer>
 #include <QWidget>
 
-#include "module1.h"
-#include "screen.h"
+#include "module1/module1.h"
+#include "platform/screen.h"
 
 FramePlayer::FramePlayer(QWidget* screen, ImageBox* box, int intervalMs)
     : QObject(screen), m_timer(new QTimer(screen)), m_box(box) {

@@ -4,7 +4,7 @@
 
 #include <optional>
 
-#include "framesequence.h"
+#include "module1/framesequence.h"
 
 class ImageBox;
 class QTimer;

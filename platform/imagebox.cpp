@@ -1,10 +1,10 @@
-#include "imagebox.h"
+#include "platform/imagebox.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "directframes.h"
-#include "twips.h"
+#include "platform/directframes.h"
+#include "platform/twips.h"
 
 ImageBox::ImageBox(QWidget* parent, const QString& name, Fit fit)
     : QWidget(parent),

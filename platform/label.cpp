@@ -1,14 +1,14 @@
-#include "label.h"
+#include "platform/label.h"
 
 #include <QFocusEvent>
 #include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "accessiblelabel.h"
-#include "fonts.h"
-#include "keys.h"
-#include "twips.h"
+#include "platform/accessiblelabel.h"
+#include "platform/fonts.h"
+#include "platform/keys.h"
+#include "platform/twips.h"
 
 Label::Label(QWidget* parent, const QString& name, int index) : QWidget(parent) {
     setObjectName(name);

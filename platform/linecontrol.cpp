@@ -1,7 +1,7 @@
-#include "linecontrol.h"
+#include "platform/linecontrol.h"
 
-#include "screen.h"
-#include "twips.h"
+#include "platform/screen.h"
+#include "platform/twips.h"
 
 LineControl::LineControl(Screen* owner, QString name, int index)
     : m_owner(owner), m_name(std::move(name)), m_index(index) {}

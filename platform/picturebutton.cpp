@@ -1,10 +1,10 @@
-#include "picturebutton.h"
+#include "platform/picturebutton.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
 
-#include "keys.h"
+#include "platform/keys.h"
 
 PictureButton::PictureButton(QWidget* parent, const QString& name, const QString& caption)
     : QAbstractButton(parent) {

@@ -1,4 +1,4 @@
-#include "picturefiles.h"
+#include "platform/picturefiles.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -10,8 +10,8 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "animationtable.h"
-#include "wordedfaces.h"
+#include "module1/animationtable.h"
+#include "module1/wordedfaces.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "random.h"
+#include "platform/random.h"
 
 #include <chrono>
 

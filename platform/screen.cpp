@@ -1,4 +1,4 @@
-#include "screen.h"
+#include "platform/screen.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -8,11 +8,11 @@
 #include <algorithm>
 #include <cmath>
 
-#include "displayscale.h"
-#include "imagebox.h"
-#include "linecontrol.h"
-#include "picturefiles.h"
-#include "twips.h"
+#include "platform/displayscale.h"
+#include "platform/imagebox.h"
+#include "platform/linecontrol.h"
+#include "platform/picturefiles.h"
+#include "platform/twips.h"
 
 namespace {
 // Every screen has a fixed size, so its frame offers no maximize button.

@@ -1,6 +1,6 @@
-#include "screenregistry.h"
+#include "platform/screenregistry.h"
 
-#include "screen.h"
+#include "platform/screen.h"
 
 ScreenRegistry& ScreenRegistry::instance() {
     static ScreenRegistry registry;

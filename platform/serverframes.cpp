@@ -1,4 +1,4 @@
-#include "serverframes.h"
+#include "platform/serverframes.h"
 
 #include <QtGui/qguiapplication_platform.h>
 #include <QGuiApplication>

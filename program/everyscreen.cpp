@@ -1,11 +1,11 @@
-#include "everyscreen.h"
+#include "program/everyscreen.h"
 
 #include <QCoreApplication>
-#include "activities.h"
-#include "appscreens.h"
-#include "duality.h"
-#include "hamilton.h"
-#include "jotterscreens.h"
+#include "app/activities.h"
+#include "app/appscreens.h"
+#include "duality/duality.h"
+#include "hamilton/hamilton.h"
+#include "jotter/jotterscreens.h"
 
 namespace {
 

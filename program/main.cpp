@@ -5,15 +5,15 @@
 
 #include <cstdio>
 
-#include "application.h"
-#include "displayscale.h"
-#include "everyscreen.h"
-#include "platformchoice.h"
-#include "programlanguage.h"
-#include "screenregistry.h"
-#include "shell.h"
-#include "standardlayout.h"
-#include "startoptions.h"
+#include "app/platformchoice.h"
+#include "app/standardlayout.h"
+#include "app/startoptions.h"
+#include "language/programlanguage.h"
+#include "platform/application.h"
+#include "platform/displayscale.h"
+#include "platform/screenregistry.h"
+#include "platform/shell.h"
+#include "program/everyscreen.h"
 
 int main(int argc, char** argv) {
     const std::string platform = qpaPlatformFor(SessionEnvironment::fromProcess());

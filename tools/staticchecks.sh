@@ -17,7 +17,6 @@ for f in "${listed[@]}"; do
 done
 mapfile -t all < <(git ls-files '*.cpp' '*.h')
 mapfile -t program < <(git ls-files "${folders[@]/%//*.cpp}")
-mapfile -t dirs < <(git ls-files "${folders[@]/%//*.h}" | xargs -n1 dirname | sort -u)
 header_filter=".*/($(IFS='|'; echo "${folders[*]}"))/.*"
 
 echo "clang-format: ${#all[@]} files"
@@ -26,7 +25,7 @@ clang-format --dry-run --Werror "${all[@]}"
 echo "cppcheck"
 cppcheck --quiet --enable=warning,performance,portability --library=qt --inline-suppr \
     --error-exitcode=1 --suppress=missingIncludeSystem --std=c++20 \
-    "${dirs[@]/#/-I}" "${folders[@]}"
+    -I . "${folders[@]}"
 
 echo "clang-tidy: ${#program[@]} files"
 run-clang-tidy -p "$build" -j "$(nproc)" -quiet -header-filter="$header_filter" \

@@ -1,4 +1,4 @@
-#include "convexhull.h"
+#include "artwork/geometry/convexhull.h"
 
 #include <algorithm>
 #include <cmath>

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "polyhedron.h"
+#include "artwork/geometry/polyhedron.h"
 
 namespace geometry {
 

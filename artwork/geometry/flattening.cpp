@@ -1,4 +1,4 @@
-#include "flattening.h"
+#include "artwork/geometry/flattening.h"
 
 #include <algorithm>
 #include <cmath>

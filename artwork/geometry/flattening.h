@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "mat3.h"
-#include "polyhedron.h"
+#include "artwork/geometry/mat3.h"
+#include "artwork/geometry/polyhedron.h"
 
 namespace geometry {
 

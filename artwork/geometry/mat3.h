@@ -4,7 +4,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "vec3.h"
+#include "artwork/geometry/vec3.h"
 
 namespace geometry {
 

@@ -1,8 +1,8 @@
-#include "platonicsolid.h"
+#include "artwork/geometry/platonicsolid.h"
 
 #include <numbers>
 
-#include "convexhull.h"
+#include "artwork/geometry/convexhull.h"
 
 namespace geometry {
 

@@ -3,7 +3,7 @@
 #include <array>
 #include <string_view>
 
-#include "polyhedron.h"
+#include "artwork/geometry/polyhedron.h"
 
 namespace geometry {
 

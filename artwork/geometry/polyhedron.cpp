@@ -1,4 +1,4 @@
-#include "polyhedron.h"
+#include "artwork/geometry/polyhedron.h"
 
 #include <algorithm>
 #include <stdexcept>

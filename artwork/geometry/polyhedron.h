@@ -4,8 +4,8 @@
 #include <utility>
 #include <vector>
 
-#include "mat3.h"
-#include "vec3.h"
+#include "artwork/geometry/mat3.h"
+#include "artwork/geometry/vec3.h"
 
 namespace geometry {
 

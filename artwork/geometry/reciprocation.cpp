@@ -1,4 +1,4 @@
-#include "reciprocation.h"
+#include "artwork/geometry/reciprocation.h"
 
 #include <algorithm>
 #include <limits>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "polyhedron.h"
-#include "sphere.h"
+#include "artwork/geometry/polyhedron.h"
+#include "artwork/geometry/sphere.h"
 
 namespace geometry {
 

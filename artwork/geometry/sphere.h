@@ -1,6 +1,6 @@
 #pragma once
 
-#include "vec3.h"
+#include "artwork/geometry/vec3.h"
 
 namespace geometry {
 

@@ -1,4 +1,4 @@
-#include "colourquantizer.h"
+#include "artwork/gifwriter/colourquantizer.h"
 
 #include <libimagequant.h>
 

@@ -1,4 +1,4 @@
-#include "gifwriter.h"
+#include "artwork/gifwriter/gifwriter.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -8,7 +8,7 @@
 
 #include <vector>
 
-#include "colourquantizer.h"
+#include "artwork/gifwriter/colourquantizer.h"
 
 namespace {
 

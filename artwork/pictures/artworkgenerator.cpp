@@ -1,4 +1,4 @@
-#include "artworkgenerator.h"
+#include "artwork/pictures/artworkgenerator.h"
 
 #include <QDir>
 #include <QMutex>
@@ -6,10 +6,10 @@
 
 #include <algorithm>
 
-#include "gifwriter/colourquantizer.h"
-#include "gifwriter/gifwriter.h"
-#include "imagefile.h"
-#include "parallelfor.h"
+#include "artwork/gifwriter/colourquantizer.h"
+#include "artwork/gifwriter/gifwriter.h"
+#include "artwork/pictures/imagefile.h"
+#include "artwork/pictures/parallelfor.h"
 
 ArtworkGenerator::ArtworkGenerator(QString outputFolder, const QString& translationsFolder)
     : folder_(std::move(outputFolder)), catalogue_(translationsFolder) {}

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "picturecatalogue.h"
+#include "artwork/pictures/picturecatalogue.h"
 
 // Draws the catalogue's pictures into a run folder, each at its normal size
 // and, where the program reads it, again at twice the size for high-density

@@ -1,13 +1,13 @@
-#include "backdrop.h"
+#include "artwork/pictures/backdrop.h"
 
 #include <QLinearGradient>
 #include <QPainter>
 #include <QRadialGradient>
 
-#include "artcolours.h"
-#include "render/camera.h"
-#include "render/renderer.h"
-#include "render/scene.h"
+#include "artwork/pictures/artcolours.h"
+#include "artwork/render/camera.h"
+#include "artwork/render/renderer.h"
+#include "artwork/render/scene.h"
 
 void Backdrop::paint(QPainter& painter, const QRectF& area) {
     QLinearGradient fall(area.topLeft(), area.bottomLeft());

@@ -1,10 +1,10 @@
-#include "buttonface.h"
+#include "artwork/pictures/buttonface.h"
 
 #include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainter>
 
-#include "artcolours.h"
+#include "artwork/pictures/artcolours.h"
 
 QFont ButtonFace::captionFont(const QString& caption, QSize size) {
     QFont font(QStringLiteral("DejaVu Sans"));

@@ -1,14 +1,14 @@
-#include "dualpairanimation.h"
+#include "artwork/pictures/dualpairanimation.h"
 
 #include <QPainter>
 
 #include <algorithm>
 #include <numbers>
 
-#include "artcolours.h"
-#include "backdrop.h"
-#include "geometry/reciprocation.h"
-#include "render/renderer.h"
+#include "artwork/geometry/reciprocation.h"
+#include "artwork/pictures/artcolours.h"
+#include "artwork/pictures/backdrop.h"
+#include "artwork/render/renderer.h"
 
 using namespace geometry;
 

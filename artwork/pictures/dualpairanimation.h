@@ -3,8 +3,8 @@
 #include <QImage>
 #include <QSize>
 
-#include "geometry/platonicsolid.h"
-#include "geometry/polyhedron.h"
+#include "artwork/geometry/platonicsolid.h"
+#include "artwork/geometry/polyhedron.h"
 
 // A regular solid and its dual turning together: the animations that show
 // what "dual" means. The solid is cool and translucent, the dual warm and

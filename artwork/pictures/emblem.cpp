@@ -1,4 +1,4 @@
-#include "emblem.h"
+#include "artwork/pictures/emblem.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -8,11 +8,11 @@
 #include <algorithm>
 #include <numbers>
 
-#include "artcolours.h"
-#include "backdrop.h"
-#include "geometry/platonicsolid.h"
-#include "geometry/reciprocation.h"
-#include "render/renderer.h"
+#include "artwork/geometry/platonicsolid.h"
+#include "artwork/geometry/reciprocation.h"
+#include "artwork/pictures/artcolours.h"
+#include "artwork/pictures/backdrop.h"
+#include "artwork/render/renderer.h"
 
 using namespace geometry;
 

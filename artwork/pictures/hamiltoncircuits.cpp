@@ -1,4 +1,4 @@
-#include "hamiltoncircuits.h"
+#include "artwork/pictures/hamiltoncircuits.h"
 
 namespace {
 

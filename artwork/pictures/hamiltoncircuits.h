@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "geometry/polyhedron.h"
+#include "artwork/geometry/polyhedron.h"
 
 // Hamilton's circuits on a solid: round trips along the edges that visit every
 // vertex once and come back to the start.

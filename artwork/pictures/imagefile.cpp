@@ -1,4 +1,4 @@
-#include "imagefile.h"
+#include "artwork/pictures/imagefile.h"
 
 #include <QDir>
 #include <QFileInfo>

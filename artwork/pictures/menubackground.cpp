@@ -1,13 +1,13 @@
-#include "menubackground.h"
+#include "artwork/pictures/menubackground.h"
 
 #include <QPainter>
 
 #include <numbers>
 
-#include "artcolours.h"
-#include "geometry/platonicsolid.h"
-#include "geometry/reciprocation.h"
-#include "render/renderer.h"
+#include "artwork/geometry/platonicsolid.h"
+#include "artwork/geometry/reciprocation.h"
+#include "artwork/pictures/artcolours.h"
+#include "artwork/render/renderer.h"
 
 using namespace geometry;
 

@@ -1,4 +1,4 @@
-#include "parallelfor.h"
+#include "artwork/pictures/parallelfor.h"
 
 #include <algorithm>
 #include <atomic>

@@ -1,18 +1,18 @@
-#include "picturecatalogue.h"
+#include "artwork/pictures/picturecatalogue.h"
 
 #include <QDir>
 #include <QTranslator>
 
 #include <memory>
 
-#include "buttonface.h"
-#include "dualpairanimation.h"
-#include "emblem.h"
-#include "languagechoice.h"
-#include "menubackground.h"
-#include "pointercursor.h"
-#include "voyageanimation.h"
-#include "wordedfaces.h"
+#include "artwork/pictures/buttonface.h"
+#include "artwork/pictures/dualpairanimation.h"
+#include "artwork/pictures/emblem.h"
+#include "artwork/pictures/menubackground.h"
+#include "artwork/pictures/pointercursor.h"
+#include "artwork/pictures/voyageanimation.h"
+#include "language/core/languagechoice.h"
+#include "module1/wordedfaces.h"
 
 using geometry::PlatonicSolid;
 

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "animationtable.h"
+#include "module1/animationtable.h"
 
 // Every picture the program reads from its run folder: where each one goes and
 // what draws it. Pictures are grouped under short names ("recip1", "buttons")

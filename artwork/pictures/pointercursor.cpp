@@ -1,4 +1,4 @@
-#include "pointercursor.h"
+#include "artwork/pictures/pointercursor.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,4 +1,4 @@
-#include "voyageanimation.h"
+#include "artwork/pictures/voyageanimation.h"
 
 #include <QPainter>
 
@@ -6,12 +6,12 @@
 #include <cmath>
 #include <numbers>
 
-#include "artcolours.h"
-#include "backdrop.h"
-#include "dodecahedralgraph.h"
-#include "geometry/platonicsolid.h"
-#include "render/renderer.h"
-#include "solutioncircuits.h"
+#include "artwork/geometry/platonicsolid.h"
+#include "artwork/pictures/artcolours.h"
+#include "artwork/pictures/backdrop.h"
+#include "artwork/render/renderer.h"
+#include "hamilton/core/dodecahedralgraph.h"
+#include "hamilton/core/solutioncircuits.h"
 
 using namespace geometry;
 

@@ -6,8 +6,8 @@
 
 #include <vector>
 
-#include "geometry/flattening.h"
-#include "geometry/polyhedron.h"
+#include "artwork/geometry/flattening.h"
+#include "artwork/geometry/polyhedron.h"
 
 // The clue to Hamilton's voyage, linking the solid to the board the pupil
 // plays on: the dodecahedron turns over to face the pupil, opens out vertex

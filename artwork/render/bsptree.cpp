@@ -1,4 +1,4 @@
-#include "bsptree.h"
+#include "artwork/render/bsptree.h"
 
 #include <algorithm>
 #include <cmath>

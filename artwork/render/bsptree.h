@@ -3,7 +3,7 @@
 #include <memory>
 #include <vector>
 
-#include "geometry/vec3.h"
+#include "artwork/geometry/vec3.h"
 
 // Puts flat polygons, line segments and points in back-to-front order for one
 // viewer, so that painting them in that order (the painter's algorithm) hides

@@ -1,4 +1,4 @@
-#include "camera.h"
+#include "artwork/render/camera.h"
 
 #include <algorithm>
 

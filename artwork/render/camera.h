@@ -3,8 +3,8 @@
 #include <QPointF>
 #include <QSizeF>
 
-#include "geometry/mat3.h"
-#include "geometry/vec3.h"
+#include "artwork/geometry/mat3.h"
+#include "artwork/geometry/vec3.h"
 
 // Where a picture is seen from: turns the scene, then projects it onto the
 // picture with a little perspective. In camera coordinates x runs right, y up

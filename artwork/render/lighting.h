@@ -1,6 +1,6 @@
 #pragma once
 
-#include "geometry/vec3.h"
+#include "artwork/geometry/vec3.h"
 
 // How faces are lit: one light fixed to the viewer (so it stays on the same
 // side while a solid turns), some ambient light so nothing goes black, and a

@@ -1,4 +1,4 @@
-#include "renderer.h"
+#include "artwork/render/renderer.h"
 
 #include <QPainter>
 #include <QPolygonF>
@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "bsptree.h"
+#include "artwork/render/bsptree.h"
 
 using geometry::Vec3;
 

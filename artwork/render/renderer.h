@@ -2,9 +2,9 @@
 
 #include <QColor>
 
-#include "camera.h"
-#include "lighting.h"
-#include "scene.h"
+#include "artwork/render/camera.h"
+#include "artwork/render/lighting.h"
+#include "artwork/render/scene.h"
 
 class QPainter;
 

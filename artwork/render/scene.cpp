@@ -1,4 +1,4 @@
-#include "scene.h"
+#include "artwork/render/scene.h"
 
 void Scene::addSolid(const geometry::Polyhedron& shape, const SolidStyle& style) {
     solids_.push_back({shape, style});

@@ -5,8 +5,8 @@
 
 #include <vector>
 
-#include "geometry/polyhedron.h"
-#include "solidstyle.h"
+#include "artwork/geometry/polyhedron.h"
+#include "artwork/render/solidstyle.h"
 
 // What a picture shows, in the scene's own coordinates: solids with their
 // styles, plus loose line segments and dots (paths, marks) that are hidden by

@@ -1,8 +1,8 @@
-#include "answercheck.h"
+#include "duality/core/answercheck.h"
 
 #include <cstdlib>
 
-#include "answerreader.h"
+#include "duality/core/answerreader.h"
 
 bool AnswerCheck::isRight(double value, int dualanswer) {
     const double difference = value - static_cast<double>(dualanswer);

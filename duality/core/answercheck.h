@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "verdict.h"
+#include "module1/verdict.h"
 
 // The verdict on a typed answer. Every answer of the quiz is a whole number;
 // a reading counts as right when its square distance from the answer is

@@ -1,4 +1,4 @@
-#include "answerreader.h"
+#include "duality/core/answerreader.h"
 
 #include <charconv>
 #include <cmath>

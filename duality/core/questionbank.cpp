@@ -1,11 +1,11 @@
-#include "questionbank.h"
+#include "duality/core/questionbank.h"
 
 #include <algorithm>
 #include <cmath>
 #include <string>
 
-#include "module1.h"
-#include "translatable.h"
+#include "language/core/translatable.h"
+#include "module1/module1.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 #include <array>
 #include <optional>
 
-#include "animationtable.h"
-#include "dualityquestion.h"
-#include "framesequence.h"
+#include "duality/core/dualityquestion.h"
+#include "module1/animationtable.h"
+#include "module1/framesequence.h"
 
 // The eleven Duality questions and the random choice between them. Choosing a
 // question sets the program-wide quiz variables of Module1 and tells the

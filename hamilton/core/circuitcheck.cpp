@@ -1,4 +1,4 @@
-#include "circuitcheck.h"
+#include "hamilton/core/circuitcheck.h"
 
 #include <algorithm>
 #include <numeric>

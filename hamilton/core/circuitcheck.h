@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "dodecahedralgraph.h"
-#include "verdict.h"
+#include "hamilton/core/dodecahedralgraph.h"
+#include "module1/verdict.h"
 
 // Judges the pupil's marked edges. The marks are right only when they form one
 // closed circuit through all twenty vertices: every vertex meets exactly two

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "animationtable.h"
+#include "module1/animationtable.h"
 
 // The clue animation of the Hamilton screen: 120 numbered frames, named with
 // at least three digits after the prefix ("voyvivsm\voyv0" + "007" + ".gif").

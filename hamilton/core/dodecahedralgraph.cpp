@@ -1,4 +1,4 @@
-#include "dodecahedralgraph.h"
+#include "hamilton/core/dodecahedralgraph.h"
 
 #include <cmath>
 #include <stdexcept>

@@ -1,4 +1,4 @@
-#include "edgenavigator.h"
+#include "hamilton/core/edgenavigator.h"
 
 #include <algorithm>
 #include <cmath>

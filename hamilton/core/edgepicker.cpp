@@ -1,4 +1,4 @@
-#include "edgepicker.h"
+#include "hamilton/core/edgepicker.h"
 
 #include <algorithm>
 #include <cmath>

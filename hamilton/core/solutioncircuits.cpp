@@ -1,4 +1,4 @@
-#include "solutioncircuits.h"
+#include "hamilton/core/solutioncircuits.h"
 
 #include <algorithm>
 #include <cmath>

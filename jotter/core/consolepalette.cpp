@@ -1,8 +1,8 @@
-#include "consolepalette.h"
+#include "jotter/core/consolepalette.h"
 
 #include <array>
 
-#include "translatable.h"
+#include "language/core/translatable.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "rgb.h"
+#include "jotter/core/rgb.h"
 
 // The sixteen standard console colours that the Jotter's swatches offer.
 class ConsolePalette {

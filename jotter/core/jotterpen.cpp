@@ -1,6 +1,6 @@
-#include "jotterpen.h"
+#include "jotter/core/jotterpen.h"
 
-#include "consolepalette.h"
+#include "jotter/core/consolepalette.h"
 
 JotterPen::JotterPen()
     : m_colour(ConsolePalette::colour(ConsolePalette::kYellow)),

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "rgb.h"
+#include "jotter/core/rgb.h"
 
 // The Jotter's pen: the colour and width of every line drawn, and the
 // writing colour (savedcolor) that Write brings back after erasing. The

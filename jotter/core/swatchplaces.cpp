@@ -1,4 +1,4 @@
-#include "swatchplaces.h"
+#include "jotter/core/swatchplaces.h"
 
 SwatchPlaces::Place SwatchPlaces::landscape(int index, const Place& first) {
     if (index <= 0) return first;

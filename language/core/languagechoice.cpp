@@ -1,4 +1,4 @@
-#include "languagechoice.h"
+#include "language/core/languagechoice.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,4 +1,4 @@
-#include "screenfit.h"
+#include "platform/core/screenfit.h"
 
 #include <algorithm>
 #include <cmath>

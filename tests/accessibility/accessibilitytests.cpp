@@ -6,18 +6,18 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "accessiblelabel.h"
-#include "duality.h"
-#include "edgehandle.h"
-#include "everyscreen.h"
-#include "hamilton.h"
-#include "label.h"
-#include "mediapanel.h"
-#include "module1.h"
-#include "notepad.h"
-#include "programtest.h"
-#include "qstringprinter.h"
-#include "screenregistry.h"
+#include "duality/duality.h"
+#include "hamilton/edgehandle.h"
+#include "hamilton/hamilton.h"
+#include "jotter/notepad.h"
+#include "mediapanel/mediapanel.h"
+#include "module1/module1.h"
+#include "platform/accessiblelabel.h"
+#include "platform/label.h"
+#include "platform/screenregistry.h"
+#include "program/everyscreen.h"
+#include "tests/support/programtest.h"
+#include "tests/support/qstringprinter.h"
 
 namespace {
 

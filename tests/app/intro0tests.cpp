@@ -4,18 +4,18 @@
 #include <QTest>
 #include <QWindow>
 
-#include "activities.h"
-#include "appscreens.h"
-#include "everyscreen.h"
-#include "fixturepictures.h"
-#include "imagebox.h"
-#include "intro0.h"
-#include "picturebutton.h"
-#include "picturefiles.h"
-#include "programtest.h"
-#include "screenregistry.h"
-#include "shell.h"
-#include "twips.h"
+#include "app/activities.h"
+#include "app/appscreens.h"
+#include "app/intro0.h"
+#include "platform/imagebox.h"
+#include "platform/picturebutton.h"
+#include "platform/picturefiles.h"
+#include "platform/screenregistry.h"
+#include "platform/shell.h"
+#include "platform/twips.h"
+#include "program/everyscreen.h"
+#include "tests/support/fixturepictures.h"
+#include "tests/support/programtest.h"
 
 namespace {
 

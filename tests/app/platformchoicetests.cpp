@@ -1,7 +1,7 @@
 // Which window system the program asks for in each kind of desktop session.
 #include <gtest/gtest.h>
 
-#include "platformchoice.h"
+#include "app/platformchoice.h"
 
 namespace {
 

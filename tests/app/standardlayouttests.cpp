@@ -2,15 +2,15 @@
 // the button column, with every step standing alone.
 #include <QPushButton>
 
-#include "desktop.h"
-#include "fixturepictures.h"
-#include "imagebox.h"
-#include "picturebutton.h"
-#include "picturefiles.h"
-#include "programtest.h"
-#include "screen.h"
-#include "standardlayout.h"
-#include "twips.h"
+#include "app/standardlayout.h"
+#include "platform/desktop.h"
+#include "platform/imagebox.h"
+#include "platform/picturebutton.h"
+#include "platform/picturefiles.h"
+#include "platform/screen.h"
+#include "platform/twips.h"
+#include "tests/support/fixturepictures.h"
+#include "tests/support/programtest.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include "everyscreen.h"
-#include "qstringprinter.h"
-#include "startoptions.h"
+#include "app/startoptions.h"
+#include "program/everyscreen.h"
+#include "tests/support/qstringprinter.h"
 
 namespace {
 

@@ -4,16 +4,16 @@
 #include <QTest>
 #include <QTimer>
 
-#include "appscreens.h"
-#include "fixturepictures.h"
-#include "frameplayer.h"
-#include "imagebox.h"
-#include "intro0.h"
-#include "picturefiles.h"
-#include "programtest.h"
-#include "screenregistry.h"
-#include "titlefrm.h"
-#include "twips.h"
+#include "app/appscreens.h"
+#include "app/intro0.h"
+#include "app/titlefrm.h"
+#include "platform/frameplayer.h"
+#include "platform/imagebox.h"
+#include "platform/picturefiles.h"
+#include "platform/screenregistry.h"
+#include "platform/twips.h"
+#include "tests/support/fixturepictures.h"
+#include "tests/support/programtest.h"
 
 namespace {
 

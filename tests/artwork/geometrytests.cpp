@@ -10,10 +10,10 @@
 #include <stdexcept>
 #include <string>
 
-#include "geometry/convexhull.h"
-#include "geometry/flattening.h"
-#include "geometry/platonicsolid.h"
-#include "geometry/reciprocation.h"
+#include "artwork/geometry/convexhull.h"
+#include "artwork/geometry/flattening.h"
+#include "artwork/geometry/platonicsolid.h"
+#include "artwork/geometry/reciprocation.h"
 
 using namespace geometry;
 

@@ -14,8 +14,8 @@
 #include <thread>
 #include <vector>
 
-#include "gifwriter/colourquantizer.h"
-#include "gifwriter/gifwriter.h"
+#include "artwork/gifwriter/colourquantizer.h"
+#include "artwork/gifwriter/gifwriter.h"
 
 namespace {
 

@@ -16,16 +16,16 @@
 #include <string_view>
 #include <utility>
 
-#include "animationtable.h"
-#include "dodecahedralgraph.h"
-#include "languagechoice.h"
-#include "module1.h"
-#include "pictures/buttonface.h"
-#include "pictures/dualpairanimation.h"
-#include "pictures/hamiltoncircuits.h"
-#include "pictures/picturecatalogue.h"
-#include "pictures/voyageanimation.h"
-#include "wordedfaces.h"
+#include "artwork/pictures/buttonface.h"
+#include "artwork/pictures/dualpairanimation.h"
+#include "artwork/pictures/hamiltoncircuits.h"
+#include "artwork/pictures/picturecatalogue.h"
+#include "artwork/pictures/voyageanimation.h"
+#include "hamilton/core/dodecahedralgraph.h"
+#include "language/core/languagechoice.h"
+#include "module1/animationtable.h"
+#include "module1/module1.h"
+#include "module1/wordedfaces.h"
 
 namespace {
 

@@ -8,9 +8,9 @@
 #include <cmath>
 #include <numbers>
 
-#include "geometry/convexhull.h"
-#include "geometry/platonicsolid.h"
-#include "render/renderer.h"
+#include "artwork/geometry/convexhull.h"
+#include "artwork/geometry/platonicsolid.h"
+#include "artwork/render/renderer.h"
 
 using namespace geometry;
 

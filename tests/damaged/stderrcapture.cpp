@@ -1,4 +1,4 @@
-#include "stderrcapture.h"
+#include "tests/damaged/stderrcapture.h"
 
 #include <unistd.h>
 

@@ -8,8 +8,8 @@
 #include <limits>
 #include <string>
 
-#include "answercheck.h"
-#include "answerreader.h"
+#include "duality/core/answercheck.h"
+#include "duality/core/answerreader.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <random>
 #include <string>
 
-#include "module1.h"
-#include "questionbank.h"
+#include "duality/core/questionbank.h"
+#include "module1/module1.h"
 
 namespace {
 

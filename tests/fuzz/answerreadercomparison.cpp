@@ -1,11 +1,11 @@
-#include "answerreadercomparison.h"
+#include "tests/fuzz/answerreadercomparison.h"
 
 #include <cmath>
 #include <cstdio>
 #include <string_view>
 
-#include "answerreader.h"
-#include "referencereading.h"
+#include "duality/core/answerreader.h"
+#include "tests/fuzz/referencereading.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "answerreadercomparison.h"
+#include "tests/fuzz/answerreadercomparison.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string found = AnswerReaderComparison::disagreement(data, size);

@@ -8,7 +8,7 @@
 #include <iterator>
 #include <vector>
 
-#include "answerreadercomparison.h"
+#include "tests/fuzz/answerreadercomparison.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "referencereading.h"
+#include "tests/fuzz/referencereading.h"
 
 #include <locale.h>
 

@@ -6,11 +6,11 @@
 #include <numeric>
 #include <vector>
 
-#include "circuitcheck.h"
-#include "clueframes.h"
-#include "dodecahedralgraph.h"
-#include "module1.h"
-#include "solutioncircuits.h"
+#include "hamilton/core/circuitcheck.h"
+#include "hamilton/core/clueframes.h"
+#include "hamilton/core/dodecahedralgraph.h"
+#include "hamilton/core/solutioncircuits.h"
+#include "module1/module1.h"
 
 namespace {
 

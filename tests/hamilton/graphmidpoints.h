@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "dodecahedralgraph.h"
+#include "hamilton/core/dodecahedralgraph.h"
 
 // Every edge's midpoint worked out from the vertex and edge tables, as the
 // screen works them out from its lines.

@@ -6,7 +6,7 @@
 #include <set>
 #include <utility>
 
-#include "dodecahedralgraph.h"
+#include "hamilton/core/dodecahedralgraph.h"
 
 namespace {
 

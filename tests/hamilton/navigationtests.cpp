@@ -5,9 +5,9 @@
 #include <set>
 #include <vector>
 
-#include "dodecahedralgraph.h"
-#include "edgenavigator.h"
-#include "graphmidpoints.h"
+#include "hamilton/core/dodecahedralgraph.h"
+#include "hamilton/core/edgenavigator.h"
+#include "tests/hamilton/graphmidpoints.h"
 
 namespace {
 

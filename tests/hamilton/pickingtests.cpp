@@ -6,9 +6,9 @@
 #include <utility>
 #include <vector>
 
-#include "dodecahedralgraph.h"
-#include "edgepicker.h"
-#include "graphmidpoints.h"
+#include "hamilton/core/dodecahedralgraph.h"
+#include "hamilton/core/edgepicker.h"
+#include "tests/hamilton/graphmidpoints.h"
 
 namespace {
 

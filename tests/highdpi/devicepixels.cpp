@@ -1,4 +1,4 @@
-#include "devicepixels.h"
+#include "tests/highdpi/devicepixels.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "gifwriter/gifwriter.h"
+#include "artwork/gifwriter/gifwriter.h"
 
 namespace devicepixels {
 

@@ -13,21 +13,21 @@
 #include <algorithm>
 #include <cmath>
 
-#include "devicepixels.h"
-#include "everyscreen.h"
-#include "fixturepictures.h"
-#include "hamilton.h"
-#include "imagebox.h"
-#include "label.h"
-#include "linecontrol.h"
-#include "module1.h"
-#include "picturebutton.h"
-#include "picturefiles.h"
-#include "programtest.h"
-#include "screen.h"
-#include "screenregistry.h"
-#include "titlefrm.h"
-#include "twips.h"
+#include "app/titlefrm.h"
+#include "hamilton/hamilton.h"
+#include "module1/module1.h"
+#include "platform/imagebox.h"
+#include "platform/label.h"
+#include "platform/linecontrol.h"
+#include "platform/picturebutton.h"
+#include "platform/picturefiles.h"
+#include "platform/screen.h"
+#include "platform/screenregistry.h"
+#include "platform/twips.h"
+#include "program/everyscreen.h"
+#include "tests/highdpi/devicepixels.h"
+#include "tests/support/fixturepictures.h"
+#include "tests/support/programtest.h"
 
 using namespace devicepixels;
 

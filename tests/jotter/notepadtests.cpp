@@ -6,15 +6,15 @@
 
 #include <functional>
 
-#include "commandbutton.h"
-#include "consolepalette.h"
-#include "fingerandpen.h"
-#include "frame.h"
-#include "jotterscreens.h"
-#include "notepad.h"
-#include "programtest.h"
-#include "screenregistry.h"
-#include "twips.h"
+#include "jotter/core/consolepalette.h"
+#include "jotter/jotterscreens.h"
+#include "jotter/notepad.h"
+#include "platform/commandbutton.h"
+#include "platform/frame.h"
+#include "platform/screenregistry.h"
+#include "platform/twips.h"
+#include "tests/support/fingerandpen.h"
+#include "tests/support/programtest.h"
 
 namespace {
 

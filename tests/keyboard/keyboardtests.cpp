@@ -6,20 +6,20 @@
 #include <QTest>
 #include <QTimer>
 
-#include "duality.h"
-#include "edgehandle.h"
-#include "everyscreen.h"
-#include "frameplayer.h"
-#include "hamilton.h"
-#include "intro0.h"
-#include "label.h"
-#include "linecontrol.h"
-#include "mediapanel.h"
-#include "module1.h"
-#include "notepad.h"
-#include "programtest.h"
-#include "qstringprinter.h"
-#include "screenregistry.h"
+#include "app/intro0.h"
+#include "duality/duality.h"
+#include "hamilton/edgehandle.h"
+#include "hamilton/hamilton.h"
+#include "jotter/notepad.h"
+#include "mediapanel/mediapanel.h"
+#include "module1/module1.h"
+#include "platform/frameplayer.h"
+#include "platform/label.h"
+#include "platform/linecontrol.h"
+#include "platform/screenregistry.h"
+#include "program/everyscreen.h"
+#include "tests/support/programtest.h"
+#include "tests/support/qstringprinter.h"
 
 namespace {
 

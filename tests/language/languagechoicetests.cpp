@@ -1,7 +1,7 @@
 // The rule that picks a translation from the desktop's languages, with no Qt.
 #include <gtest/gtest.h>
 
-#include "languagechoice.h"
+#include "language/core/languagechoice.h"
 
 namespace {
 

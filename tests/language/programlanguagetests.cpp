@@ -7,9 +7,9 @@
 
 #include <gtest/gtest.h>
 
-#include "picturefiles.h"
-#include "programlanguage.h"
-#include "qstringprinter.h"
+#include "language/programlanguage.h"
+#include "platform/picturefiles.h"
+#include "tests/support/qstringprinter.h"
 
 namespace {
 

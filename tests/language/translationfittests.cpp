@@ -12,16 +12,16 @@
 #include <string>
 #include <vector>
 
-#include "everyscreen.h"
-#include "label.h"
-#include "module1.h"
-#include "programlanguage.h"
-#include "programtest.h"
-#include "qstringprinter.h"
-#include "questionbank.h"
-#include "random.h"
-#include "screen.h"
-#include "screenregistry.h"
+#include "duality/core/questionbank.h"
+#include "language/programlanguage.h"
+#include "module1/module1.h"
+#include "platform/label.h"
+#include "platform/random.h"
+#include "platform/screen.h"
+#include "platform/screenregistry.h"
+#include "program/everyscreen.h"
+#include "tests/support/programtest.h"
+#include "tests/support/qstringprinter.h"
 
 namespace {
 

@@ -4,22 +4,22 @@
 #include <QFile>
 #include <QTimer>
 
-#include "animationtable.h"
-#include "appscreens.h"
-#include "duality.h"
-#include "everyscreen.h"
-#include "fixturepictures.h"
-#include "frameplayer.h"
-#include "hamilton.h"
-#include "imagebox.h"
-#include "mediapanel.h"
-#include "module1.h"
-#include "picturefiles.h"
-#include "programtest.h"
-#include "questionbank.h"
-#include "random.h"
-#include "screenregistry.h"
-#include "titlefrm.h"
+#include "app/appscreens.h"
+#include "app/titlefrm.h"
+#include "duality/core/questionbank.h"
+#include "duality/duality.h"
+#include "hamilton/hamilton.h"
+#include "mediapanel/mediapanel.h"
+#include "module1/animationtable.h"
+#include "module1/module1.h"
+#include "platform/frameplayer.h"
+#include "platform/imagebox.h"
+#include "platform/picturefiles.h"
+#include "platform/random.h"
+#include "platform/screenregistry.h"
+#include "program/everyscreen.h"
+#include "tests/support/fixturepictures.h"
+#include "tests/support/programtest.h"
 
 namespace {
 

@@ -13,8 +13,8 @@
 
 #include <vector>
 
-#include "imagebox.h"
-#include "twips.h"
+#include "platform/imagebox.h"
+#include "platform/twips.h"
 
 namespace {
 

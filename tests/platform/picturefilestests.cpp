@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include "fixturepictures.h"
-#include "picturefiles.h"
+#include "platform/picturefiles.h"
+#include "tests/support/fixturepictures.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "core/screenfit.h"
-#include "twips.h"
+#include "platform/core/screenfit.h"
+#include "platform/twips.h"
 
 namespace {
 

@@ -8,14 +8,14 @@
 
 #include <gtest/gtest.h>
 
-#include "controlarray.h"
-#include "fixturepictures.h"
-#include "label.h"
-#include "linecontrol.h"
-#include "picturefiles.h"
-#include "screen.h"
-#include "screenregistry.h"
-#include "twips.h"
+#include "platform/controlarray.h"
+#include "platform/label.h"
+#include "platform/linecontrol.h"
+#include "platform/picturefiles.h"
+#include "platform/screen.h"
+#include "platform/screenregistry.h"
+#include "platform/twips.h"
+#include "tests/support/fixturepictures.h"
 
 namespace {
 

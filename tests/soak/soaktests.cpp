@@ -12,17 +12,17 @@
 #include <cstddef>
 #include <iostream>
 
-#include "desktop.h"
-#include "duality.h"
-#include "everyscreen.h"
-#include "hamilton.h"
-#include "intro0.h"
-#include "module1.h"
-#include "notepad.h"
-#include "picturefiles.h"
-#include "programtest.h"
-#include "screenregistry.h"
-#include "titlefrm.h"
+#include "app/intro0.h"
+#include "app/titlefrm.h"
+#include "duality/duality.h"
+#include "hamilton/hamilton.h"
+#include "jotter/notepad.h"
+#include "module1/module1.h"
+#include "platform/desktop.h"
+#include "platform/picturefiles.h"
+#include "platform/screenregistry.h"
+#include "program/everyscreen.h"
+#include "tests/support/programtest.h"
 
 #ifdef __SANITIZE_ADDRESS__
 // Freed memory is held back from reuse to catch late writes; a small hold

@@ -1,4 +1,4 @@
-#include "fingerandpen.h"
+#include "tests/support/fingerandpen.h"
 
 #include <qpa/qwindowsysteminterface.h>
 #include <qpa/qwindowsysteminterface_p.h>

@@ -1,10 +1,10 @@
-#include "fixturepictures.h"
+#include "tests/support/fixturepictures.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
 
-#include "gifwriter/gifwriter.h"
+#include "artwork/gifwriter/gifwriter.h"
 
 namespace fixtures {
 

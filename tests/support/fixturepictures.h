@@ -4,7 +4,7 @@
 #include <QImage>
 #include <QString>
 
-#include "qstringprinter.h"
+#include "tests/support/qstringprinter.h"
 
 // Writes small picture files for tests: a GIF or JPEG of one flat colour with
 // a frame number drawn into it, so a test can tell which file a widget shows.

@@ -1,19 +1,19 @@
-#include "programtest.h"
+#include "tests/support/programtest.h"
 
 #include <QApplication>
 #include <QTest>
 
-#include "accessiblelabel.h"
-#include "application.h"
-#include "desktop.h"
-#include "module1.h"
-#include "picturefiles.h"
-#include "programlanguage.h"
-#include "random.h"
-#include "screen.h"
-#include "screenregistry.h"
-#include "shell.h"
-#include "twips.h"
+#include "language/programlanguage.h"
+#include "module1/module1.h"
+#include "platform/accessiblelabel.h"
+#include "platform/application.h"
+#include "platform/desktop.h"
+#include "platform/picturefiles.h"
+#include "platform/random.h"
+#include "platform/screen.h"
+#include "platform/screenregistry.h"
+#include "platform/shell.h"
+#include "platform/twips.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 
 #include <gtest/gtest.h>
 
-#include "qstringprinter.h"
+#include "tests/support/qstringprinter.h"
 
 class QWidget;
 class Screen;

@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "application.h"
+#include "platform/application.h"
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
