@@ -88,6 +88,9 @@ case "$action" in
         package=$root/build-package
         subordinate_ids
         bash "$root/tests/data/packagetest.sh" "$root" "$root/tests/program/titlewindow.sh" "$package"
+        # Built again elsewhere, later, without the tests, as -A then -B: the
+        # same .deb files byte for byte.
+        bash "$root/tests/data/reproducible.sh" "$root" "$package"
         packaged=$(echo "$package"/quorvane/obj-*)
         ctest --test-dir "$packaged" --output-on-failure -j "$jobs" -L display -LE soak
         bash "$root/tools/staticchecks.sh" "$packaged" "$package/quorvane"

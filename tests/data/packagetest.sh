@@ -84,7 +84,8 @@ for f in usr/bin/quorvane \
          usr/share/quorvane/newrec0/newr0039.gif \
          usr/share/quorvane/Images/exit.jpg \
          usr/share/quorvane/Images/exit.de.jpg \
-         usr/share/quorvane/Images/exit.de@2x.jpg; do
+         usr/share/quorvane/Images/exit.de@2x.jpg \
+         usr/share/quorvane/translations/quorvane_de.qm; do
     [ -e "$root/$f" ] || { echo "missing from the package: $f"; exit 1; }
 done
 [ ! -e "$root/usr/share/quorvane/quorvane" ] || { echo "the program is packaged twice"; exit 1; }
