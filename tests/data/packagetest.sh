@@ -105,6 +105,7 @@ grep -qs '^root:' /etc/subuid && grep -qs '^root:' /etc/subgid ||
 # need not wait for the disk, as the system is thrown away afterwards.
 autopkgtest --quiet --no-built-binaries --apt-upgrade \
     --setup-commands='echo force-unsafe-io > /etc/dpkg/dpkg.cfg.d/unsafe-io' \
-    "$deb" "$data" "$work/source" -- unshare --release "$suite" --tarball "$base_tarball" ||
-    { echo "autopkgtest failed"; exit 1; }
+    "$deb" "$data" "$work/source" -- unshare --release "$suite" --tarball "$base_tarball" \
+    > "$work/autopkgtest.log" 2>&1 || { tail -n 100 "$work/autopkgtest.log"; echo "autopkgtest failed"; exit 1; }
+grep -a -E '^(title window shown|PASS|played through|playthrough)' "$work/autopkgtest.log"
 echo "autopkgtest passed in $((SECONDS - started)) s"
