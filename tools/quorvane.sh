@@ -13,7 +13,8 @@ packages=(cmake ninja-build g++ clang libclang-rt-14-dev pkg-config qt6-base-dev
           dbus dbus-bin dbus-daemon at-spi2-core python3 python3-pyatspi
           fonts-liberation fonts-wine fonts-dejavu-core
           openbox xdotool wmctrl weston xwayland qt6-wayland
-          git dpkg-dev debhelper lintian file desktop-file-utils appstream clang-format clang-tidy cppcheck)
+          git dpkg-dev debhelper lintian file desktop-file-utils appstream clang-format clang-tidy cppcheck
+          mmdebstrap autopkgtest diffoscope-minimal)
 
 install_missing() {
     local missing=() p
@@ -34,6 +35,16 @@ build() {  # build <folder> [cmake options...]
     shift
     cmake -S "$root" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" > /dev/null
     cmake --build "$dir" -j "$jobs"
+}
+
+# The package test's clean systems (autopkgtest's unshare runner) map root to
+# subordinate ids; a fresh machine has none set aside for root.
+subordinate_ids() {
+    local sudo=() f
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    for f in /etc/subuid /etc/subgid; do
+        grep -qs '^root:' "$f" || echo 'root:1000000:65536' | "${sudo[@]}" tee -a "$f" > /dev/null
+    done
 }
 
 private_runtime_dir() {
@@ -68,12 +79,18 @@ case "$action" in
         exec ./quorvane
         ;;
     test)
-        # One optimized build, the Debian package's: dpkg-buildpackage runs the
+        # One optimized build, the Debian package's, made in a clean Debian 12
+        # system as Debian's build daemons make it: dpkg-buildpackage runs the
         # quick suite on the offscreen platform, lintian must find nothing to
-        # warn of, and the installed program must start. The tests that need a
-        # real X server and the static checks then run on that same build.
+        # warn of, the unpacked program must start, and the installed one is
+        # played to the verdict (autopkgtest). The tests that need a real X
+        # server and the static checks then run on that same build.
         package=$root/build-package
+        subordinate_ids
         bash "$root/tests/data/packagetest.sh" "$root" "$root/tests/program/titlewindow.sh" "$package"
+        # Built again elsewhere, later, without the tests, as -A then -B: the
+        # same .deb files byte for byte.
+        bash "$root/tests/data/reproducible.sh" "$root" "$package"
         packaged=$(echo "$package"/quorvane/obj-*)
         ctest --test-dir "$packaged" --output-on-failure -j "$jobs" -L display -LE soak
         bash "$root/tools/staticchecks.sh" "$packaged" "$package/quorvane"

@@ -1,12 +1,17 @@
 #!/usr/bin/env bash
 # packagetest.sh <source tree> <title window check> [<folder>]
-# Builds the Debian package the way a fresh checkout builds it
-# (dpkg-buildpackage, which also runs the quick suite on the offscreen
-# platform), fails on any lintian error or warning, then unpacks the .deb into
-# a clean root, checks its files and control data, and starts the installed
-# program there on a virtual display. Given a folder, the package is built
-# there (in <folder>/quorvane) and kept, so the test command can run the rest
-# of its tests on that same build rather than compile everything again.
+# Builds the Debian package as Debian's build daemons build it: in a minimal
+# Debian 12 system that holds nothing but build-essential and the
+# Build-Depends (tests/data/cleanchroot.sh), where dpkg-buildpackage also runs
+# the quick suite on the offscreen platform. Fails on any lintian error or
+# warning, checks both packages' files and control data, starts the unpacked
+# program on a virtual display, then installs the two packages in another
+# clean system and plays the program there (autopkgtest, debian/tests).
+# Given a folder, the package is built there (in <folder>/quorvane) and kept,
+# so the test command can run the rest of its tests on that same build rather
+# than compile everything again: the build folder has the same absolute path
+# inside the clean system as outside it. The clean systems are kept as
+# tarballs in $QUORVANE_CHROOT_CACHE (<source tree>/build-chroot by default).
 set -eu
 src=$1
 check=$2
@@ -23,26 +28,48 @@ fi
 mkdir "$work/quorvane"
 snapshot=$(git -C "$src" stash create)
 git -C "$src" archive "${snapshot:-HEAD}" | tar -x -C "$work/quorvane"
+# A copy left unbuilt for autopkgtest, which takes its tests from a source tree.
+mkdir "$work/source"
+git -C "$src" archive "${snapshot:-HEAD}" | tar -x -C "$work/source"
 
-echo "building the package"
-(cd "$work/quorvane" && dpkg-buildpackage -us -uc -b -j"$(nproc)") > "$work/build.log" 2>&1 ||
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+. "$here/cleanchroot.sh"
+cache=${QUORVANE_CHROOT_CACHE:-$src/build-chroot}
+started=$SECONDS
+chroot_for_build "$cache" "$work/quorvane"
+echo "clean system ready after $((SECONDS - started)) s: $build_tarball"
+
+echo "building the package in the clean system"
+started=$SECONDS
+chroot_run "$build_tarball" "$work" env LC_ALL=C.UTF-8 \
+    sh -c "cd '$work/quorvane' && dpkg-buildpackage -us -uc -b -j$(nproc)" > "$work/build.log" 2>&1 ||
     { tail -n 100 "$work/build.log"; exit 1; }
 grep -E '^(dpkg-deb: building|[0-9]+% tests passed)' "$work/build.log" || true
+echo "built in $((SECONDS - started)) s"
 changes=$(ls "$work"/quorvane_*.changes)
 deb=$(ls "$work"/quorvane_*.deb)
+data=$(ls "$work"/quorvane-data_*_all.deb)
 ls "$work"/quorvane-dbgsym_*.*deb > /dev/null || { echo "no debug symbols package"; exit 1; }
 
 echo "lintian --pedantic"
 lintian --pedantic --display-info --fail-on error,warning "$changes"
 
-dpkg-deb --field "$deb" Package Depends Section > "$work/control"
+dpkg-deb --field "$deb" Package Version Depends Section > "$work/control"
 cat "$work/control"
+version=$(dpkg-deb --field "$deb" Version)
 grep -q '^Package: quorvane$' "$work/control"
 grep -q 'libqt6widgets6' "$work/control" || { echo "Depends lacks the Qt libraries"; exit 1; }
 grep -q 'fonts-wine' "$work/control" || { echo "Depends lacks the fonts"; exit 1; }
+grep -q "quorvane-data (= $version)" "$work/control" || { echo "Depends lacks the pictures' exact version"; exit 1; }
+dpkg-deb --field "$data" Package Architecture Multi-Arch
+[ "$(dpkg-deb --field "$data" Architecture Multi-Arch)" = "$(printf 'Architecture: all\nMulti-Arch: foreign')" ] ||
+    { echo "the pictures' package is not Architecture: all, Multi-Arch: foreign"; exit 1; }
+# The pictures are the data package's alone; the program's package keeps little in /usr/share.
+if dpkg-deb -c "$deb" | grep -q '/usr/share/quorvane/'; then echo "pictures in the program's package"; exit 1; fi
 
 root="$work/root"
 dpkg-deb -x "$deb" "$root"
+dpkg-deb -x "$data" "$root"
 for f in usr/bin/quorvane \
          usr/share/man/man1/quorvane.1.gz \
          usr/share/doc/quorvane/copyright \
@@ -57,10 +84,28 @@ for f in usr/bin/quorvane \
          usr/share/quorvane/newrec0/newr0039.gif \
          usr/share/quorvane/Images/exit.jpg \
          usr/share/quorvane/Images/exit.de.jpg \
-         usr/share/quorvane/Images/exit.de@2x.jpg; do
+         usr/share/quorvane/Images/exit.de@2x.jpg \
+         usr/share/quorvane/translations/quorvane_de.qm; do
     [ -e "$root/$f" ] || { echo "missing from the package: $f"; exit 1; }
 done
 [ ! -e "$root/usr/share/quorvane/quorvane" ] || { echo "the program is packaged twice"; exit 1; }
 
 # The installed program, started from elsewhere, must find its pictures.
 bash "$(dirname "${BASH_SOURCE[0]}")/../support/underxvfb.sh" bash "$check" "$root/usr/bin/quorvane"
+
+# Installed in a clean system as a school's machine installs them, the program
+# is played from its title to a correct circuit (debian/tests/playthrough).
+echo "autopkgtest in a clean system"
+started=$SECONDS
+chroot_base "$cache"
+# The unshare runner maps root to a range of subordinate ids.
+grep -qs '^root:' /etc/subuid && grep -qs '^root:' /etc/subgid ||
+    { echo "no subordinate ids for root in /etc/subuid and /etc/subgid (tools/quorvane.sh test adds them)"; exit 1; }
+# The minimal system keeps no package lists (-U fetches them); dpkg there
+# need not wait for the disk, as the system is thrown away afterwards.
+autopkgtest --quiet --no-built-binaries --apt-upgrade \
+    --setup-commands='echo force-unsafe-io > /etc/dpkg/dpkg.cfg.d/unsafe-io' \
+    "$deb" "$data" "$work/source" -- unshare --release "$suite" --tarball "$base_tarball" \
+    > "$work/autopkgtest.log" 2>&1 || { tail -n 100 "$work/autopkgtest.log"; echo "autopkgtest failed"; exit 1; }
+grep -a -E '^(title window shown|PASS|played through|playthrough)' "$work/autopkgtest.log"
+echo "autopkgtest passed in $((SECONDS - started)) s"
