@@ -17,20 +17,8 @@ for tool in openbox xdotool xprop xwininfo tesseract; do
     command -v "$tool" > /dev/null || fail "$tool is not installed"
 done
 . "$(dirname "${BASH_SOURCE[0]}")/../support/privatexvfb.sh"
+. "$(dirname "${BASH_SOURCE[0]}")/../support/desktopwindows.sh"
 
-window() { timeout 10 xdotool search --sync --onlyvisible --name "^$1\$" 2> /dev/null | head -n 1; }
-gone() {
-    for _ in $(seq 50); do
-        xdotool search --onlyvisible --name "^$1\$" > /dev/null 2>&1 || return 0
-        sleep 0.1
-    done
-    return 1
-}
-extents() { xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.* = //p' | tr -d ','; }
-client() {
-    xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
-                             /Width:/ {w=$NF} /Height:/ {h=$NF} END {print x, y, w, h}'
-}
 # outer <window>: x y width height of the window with its frame, once framed
 outer() {
     local l r t b x y w h
@@ -43,14 +31,6 @@ outer() {
     read -r l r t b <<< "$(extents "$1")"
     read -r x y w h <<< "$(client "$1")"
     echo $((x - ${l:-0})) $((y - ${t:-0})) $((w + ${l:-0} + ${r:-0})) $((h + ${t:-0} + ${b:-0}))
-}
-start_wm() {
-    openbox --sm-disable --config-file "$1" > "$work/openbox.log" 2>&1 &
-    wm=$!
-    for _ in $(seq 100); do
-        xprop -root _NET_SUPPORTING_WM_CHECK 2> /dev/null | grep -q 'window id' && break
-        sleep 0.1
-    done
 }
 stop_all() {
     kill $app $wm 2> /dev/null
