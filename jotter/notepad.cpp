@@ -38,15 +38,6 @@ void place(QWidget* w, const SwatchPlaces::Place& p) {
 
 }  // namespace
 
-void notepad::makeButton(Frame* frame, const QString& name, const QString& caption, int left,
-                         int top, int width, const QColor& face, void (notepad::*onClick)()) {
-    auto* button = new CommandButton(frame, name, caption);
-    connect(button, &QPushButton::clicked, this, onClick);
-    button->setFaceColour(face);
-    button->setFontPoints(kTahoma, kButtonPoints);
-    twips::setGeometry(button, left, top, width, kButtonHeight);
-}
-
 Label* notepad::makeSwatch(Frame* frame, const QString& name, int left, int top) {
     auto* swatch = new Label(frame, name, 0);
     swatch->setOpaque(true);
@@ -83,26 +74,36 @@ notepad::notepad() : Screen(QStringLiteral("notepad")) {
     const QString toPortrait = tr("Flip", "to portrait");
     //: Turns the upright pad wide again.
     const QString toLandscape = tr("Flip", "to landscape");
-    makeButton(wide, QStringLiteral("Command1"), exit, 60, 180, 930, kExitFace,
-               &notepad::exitClick);
-    makeButton(wide, QStringLiteral("Command2"), write, 1120, 180, 930, kWriteFace,
-               &notepad::writeClick);
-    makeButton(wide, QStringLiteral("Command5"), erase, 2180, 180, 930, kEraseFace,
-               &notepad::eraseClick);
-    makeButton(wide, QStringLiteral("Command6"), clear, 3240, 180, 930, kClearFace,
-               &notepad::clearClick);
-    makeButton(wide, QStringLiteral("Command3"), toPortrait, 4305, 180, 585, kFlipFace,
-               &notepad::flipToPortrait);
-    makeButton(tall, QStringLiteral("Command9"), exit, 60, 180, 930, kExitFace,
-               &notepad::exitClick);
-    makeButton(tall, QStringLiteral("Command10"), write, 60, 705, 930, kWriteFace,
-               &notepad::writeClick);
-    makeButton(tall, QStringLiteral("Command8"), erase, 60, 1230, 930, kEraseFace,
-               &notepad::eraseClick);
-    makeButton(tall, QStringLiteral("Command7"), clear, 60, 1755, 930, kClearFace,
-               &notepad::clearClick);
-    makeButton(tall, QStringLiteral("Command4"), toLandscape, 60, 2280, 930, kFlipFace,
-               &notepad::flipToLandscape);
+    // Each button with its place and the handler it leads to.
+    struct Button {
+        Frame* frame;
+        QString name;
+        QString caption;
+        int left, top, width;
+        QColor face;
+        void (notepad::*onClick)();
+    };
+    const Button buttons[] = {
+        {wide, QStringLiteral("Command1"), exit, 60, 180, 930, kExitFace, &notepad::exitClick},
+        {wide, QStringLiteral("Command2"), write, 1120, 180, 930, kWriteFace, &notepad::writeClick},
+        {wide, QStringLiteral("Command5"), erase, 2180, 180, 930, kEraseFace, &notepad::eraseClick},
+        {wide, QStringLiteral("Command6"), clear, 3240, 180, 930, kClearFace, &notepad::clearClick},
+        {wide, QStringLiteral("Command3"), toPortrait, 4305, 180, 585, kFlipFace,
+         &notepad::flipToPortrait},
+        {tall, QStringLiteral("Command9"), exit, 60, 180, 930, kExitFace, &notepad::exitClick},
+        {tall, QStringLiteral("Command10"), write, 60, 705, 930, kWriteFace, &notepad::writeClick},
+        {tall, QStringLiteral("Command8"), erase, 60, 1230, 930, kEraseFace, &notepad::eraseClick},
+        {tall, QStringLiteral("Command7"), clear, 60, 1755, 930, kClearFace, &notepad::clearClick},
+        {tall, QStringLiteral("Command4"), toLandscape, 60, 2280, 930, kFlipFace,
+         &notepad::flipToLandscape},
+    };
+    for (const Button& b : buttons) {
+        auto* button = new CommandButton(b.frame, b.name, b.caption);
+        button->setFaceColour(b.face);
+        button->setFontPoints(kTahoma, kButtonPoints);
+        twips::setGeometry(button, b.left, b.top, b.width, kButtonHeight);
+        connect(button, &QPushButton::clicked, this, b.onClick);
+    }
 
     m_wideSwatches = ControlArray<Label>(makeSwatch(wide, QStringLiteral("Label1"), 5010, 285));
     m_tallSwatches = ControlArray<Label>(makeSwatch(tall, QStringLiteral("Label11"), 180, 2820));

@@ -55,8 +55,6 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void makeButton(Frame* frame, const QString& name, const QString& caption, int left, int top,
-                    int width, const QColor& face, void (notepad::*onClick)());
     Label* makeSwatch(Frame* frame, const QString& name, int left, int top);
     void padPressed(QPointF twips);
     void padMoved(Qt::MouseButtons buttons, QPointF twips);
