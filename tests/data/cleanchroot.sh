@@ -14,15 +14,16 @@
 #                                   left in <folder> is there on the host, with
 #                                   every absolute path in it still true.
 # Needs root (the test command runs as root or through sudo).
+# No mirror is named: mmdebstrap takes Debian's own, with the release's
+# updates and security suites, as a build daemon has them.
 suite=bookworm
-mirror=http://deb.debian.org/debian
 
 chroot_base() {
     base_tarball=$1/$suite-buildd.tar
     [ -s "$base_tarball" ] && return 0
     mkdir -p "$1"
     echo "making a minimal $suite system (mmdebstrap --variant=buildd)"
-    mmdebstrap --quiet --variant=buildd --mode=root --format=tar "$suite" "$base_tarball.new" "$mirror" ||
+    mmdebstrap --quiet --variant=buildd --mode=root --format=tar "$suite" "$base_tarball.new" ||
         { rm -f "$base_tarball.new"; return 1; }
     mv "$base_tarball.new" "$base_tarball"
 }
