@@ -1,8 +1,10 @@
 #pragma once
 
 #include <array>
+#include <cmath>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Every frame animation the program shows, and how its files are named. A
 // frame is one GIF file in its sequence's folder: the prefix, the frame number
@@ -11,8 +13,9 @@
 // ("recip1\reci00") and write the number after it with at least `digits`
 // digits, so both spellings name the same files.
 //
-// Each picture also has a sharper version for high-density screens beside it,
-// drawn with twice the pixels each way: "reci0000@2x.gif" beside "reci0000.gif".
+// Each picture also has sharper versions for high-density screens and
+// projected boards beside it, drawn with two and three times the pixels each
+// way: "reci0000@2x.gif" and "reci0000@3x.gif" beside "reci0000.gif".
 // A picture with a word on it has a version for each language the program
 // speaks beside it too (WordedFaces).
 class AnimationTable {
@@ -26,7 +29,8 @@ public:
 
     static constexpr int kFileDigits = 4;
     static constexpr std::string_view kExtension = ".gif";
-    static constexpr int kSharpScale = 2;
+    // The sharper versions drawn, coarsest first.
+    static constexpr std::array<int, 2> kSharpScales{2, 3};
 
     // The cube with the octahedron inside: the title and two quiz questions.
     static constexpr Sequence kCubeOctahedron{"recip1", "reci", 25, 2};
@@ -49,15 +53,29 @@ public:
         return name;
     }
 
-    // Where the sharper version of a picture lies: "recip1\reci0000.gif" gives
-    // "recip1\reci0000@2x.gif"; a name without an extension gets "@2x" at its end.
-    static std::string sharpName(std::string_view name) {
-        return beforeExtension(name, "@" + std::to_string(kSharpScale) + "x");
+    // Where the version of a picture drawn at `scale` lies: "recip1\reci0000.gif"
+    // at 2 gives "recip1\reci0000@2x.gif"; a name without an extension gets
+    // "@2x" at its end.
+    static std::string sharpName(std::string_view name, int scale) {
+        return beforeExtension(name, "@" + std::to_string(scale) + "x");
+    }
+
+    // The sharper versions worth reading on a display of `ratio` device
+    // pixels to a logical pixel, the best first: each one drawn at no more
+    // than the ratio rounded up, the finest first, so that a picture is
+    // reduced rather than blown up wherever it can be. None at a ratio of 1.
+    static std::vector<int> sharpScalesFor(double ratio) {
+        std::vector<int> scales;
+        // A ratio a rounding error above a whole number is that number.
+        const double wanted = std::ceil(ratio - 1e-6);
+        for (auto it = kSharpScales.rbegin(); it != kSharpScales.rend(); ++it)
+            if (*it <= wanted) scales.push_back(*it);
+        return scales;
     }
 
     // Where a picture drawn for one language lies, beside the English one:
     // "Images\exit.jpg" in "de" gives "Images\exit.de.jpg", and its sharper
-    // version is sharpName() of that, "Images\exit.de@2x.jpg". No language
+    // versions are sharpName() of that, "Images\exit.de@2x.jpg". No language
     // ("") is English, the name itself.
     static std::string languageName(std::string_view name, std::string_view language) {
         if (language.empty()) return std::string(name);

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageReader>
+#include <QScreen>
 #include <QSet>
 
 #include <algorithm>
@@ -83,10 +84,14 @@ QString PictureFiles::resolve(const QString& name) {
 
 namespace {
 
-// "recip1\reci0000.gif" -> "recip1\reci0000@2x.gif"
-QString doubleResolutionName(const QString& name) {
-    return QString::fromStdString(AnimationTable::sharpName(name.toStdString()));
+// "recip1\reci0000.gif" at 2 -> "recip1\reci0000@2x.gif"
+QString sharpName(const QString& name, int scale) {
+    return QString::fromStdString(AnimationTable::sharpName(name.toStdString(), scale));
 }
+
+// The name a picture was read under, kept in the picture itself so that its
+// copies carry it too.
+const QString kNameKey = QStringLiteral("quorvane-name");
 
 // "Images\exit.jpg" -> "Images\exit.de.jpg"
 QString languageName(const QString& name, const QString& language) {
@@ -138,6 +143,16 @@ QImage readFile(const QString& path, QString* why) {
 
 namespace {
 
+// The most device pixels to a logical pixel on any screen, as it is now: the
+// application's own figure is kept from before a change of scale.
+double densestRatio() {
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) return 1.0;
+    double ratio = 1.0;
+    for (const QScreen* screen : QGuiApplication::screens())
+        ratio = std::max(ratio, screen->devicePixelRatio());
+    return ratio;
+}
+
 // A version of a picture that may be missing or damaged without a word said.
 QImage readQuietly(const QString& name, qreal ratio) {
     const QString path = PictureFiles::resolve(name);
@@ -150,19 +165,31 @@ QImage readQuietly(const QString& name, qreal ratio) {
 }  // namespace
 
 QImage PictureFiles::load(const QString& name) {
+    QImage image = read(name);
+    if (!image.isNull()) image.setText(kNameKey, name);
+    return image;
+}
+
+QImage PictureFiles::reload(const QImage& picture) {
+    const QString name = picture.text(kNameKey);
+    if (name.isEmpty()) return picture;
+    const QImage again = load(name);
+    return again.isNull() ? picture : again;
+}
+
+QImage PictureFiles::read(const QString& name) {
     // The pupil's language's face comes before the English one, and on a
-    // high-density screen a picture drawn at twice the size before the normal
-    // one; it covers the same logical area, only sharper. The word matters
-    // more than the sharpness.
-    const bool dense = qobject_cast<QGuiApplication*>(QCoreApplication::instance()) &&
-                       qGuiApp->devicePixelRatio() > 1.0;
+    // high-density screen or a projected board a picture drawn finer before
+    // the normal one; it covers the same logical area, only sharper. The word
+    // matters more than the sharpness.
+    const std::vector<int> scales = AnimationTable::sharpScalesFor(densestRatio());
     QStringList versions;
     if (!faceLanguage().isEmpty() && WordedFaces::isWorded(name.toStdString()))
         versions << languageName(name, faceLanguage());
     versions << name;
     for (const QString& version : versions) {
-        if (dense) {
-            QImage image = readQuietly(doubleResolutionName(version), 2.0);
+        for (int scale : scales) {
+            QImage image = readQuietly(sharpName(version, scale), scale);
             if (!image.isNull()) return image;
         }
         if (version != name) {

@@ -26,6 +26,11 @@ public:
     // unreadable.
     static QImage load(const QString& name);
 
+    // A picture read by load() read again, in the version that suits the
+    // display now (after its scale has changed); where it was not read from
+    // a file, or cannot be read now, the picture itself.
+    static QImage reload(const QImage& picture);
+
     // The language whose button faces load() reads first ("de"); "" for English.
     static void setLanguage(const QString& language);
     static QString language();
@@ -33,4 +38,7 @@ public:
     // Names reported as unreadable so far (for tests), and a fresh start.
     static QStringList reportedFailures();
     static void clearReportedFailures();
+
+private:
+    static QImage read(const QString& name);
 };

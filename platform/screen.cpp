@@ -11,6 +11,7 @@
 #include "platform/displayscale.h"
 #include "platform/imagebox.h"
 #include "platform/linecontrol.h"
+#include "platform/picturebutton.h"
 #include "platform/picturefiles.h"
 #include "platform/twips.h"
 
@@ -106,6 +107,16 @@ void Screen::followDesktop(QSizeF before, QSizeF after, bool presentation) {
     // is now all of it.
     if (windowFlags().testFlag(Qt::FramelessWindowHint) && windowHandle())
         windowHandle()->setPosition(twips::toPixels(m_left), twips::toPixels(m_top));
+    // Pictures read for the old scale would be blown up or reduced on every
+    // paint; the kept frames are read afresh as the animations reach them.
+    m_frames.clear();
+    m_frameBytes = 0;
+    m_background = PictureFiles::reload(m_background);
+    for (auto* box : findChildren<ImageBox*>())
+        box->setPicture(PictureFiles::reload(box->picture()));
+    for (auto* button : findChildren<PictureButton*>())
+        button->setPicture(PictureFiles::reload(button->picture()));
+    update();
 }
 
 void Screen::setClientSizeTwips(int width, int height) {
@@ -186,9 +197,13 @@ void Screen::moveLine(LineControl* line, bool toFront) {
 }
 
 namespace {
-// Enough for every frame of the longest animation at twice the size; past it
-// frames are simply read each time again.
-constexpr qsizetype kFrameBudget = 40 * 1024 * 1024;
+// Enough for every frame of the longest animation at twice the size, and at
+// three times where the frames are read that fine; past it frames are simply
+// read each time again.
+qsizetype frameBudget(qreal ratio) {
+    constexpr qsizetype kAtTwice = 40 * 1024 * 1024;
+    return ratio <= 2 ? kAtTwice : static_cast<qsizetype>(kAtTwice * ratio * ratio / 4);
+}
 }  // namespace
 
 QImage Screen::loadFrame(const QString& name) {
@@ -197,7 +212,7 @@ QImage Screen::loadFrame(const QString& name) {
     const auto kept = m_frames.constFind(name);
     if (kept != m_frames.constEnd()) return *kept;
     QImage frame = PictureFiles::load(name);
-    if (frame.isNull() || m_frameBytes >= kFrameBudget) return frame;
+    if (frame.isNull() || m_frameBytes >= frameBudget(frame.devicePixelRatio())) return frame;
     // GIF frames have at most 256 colours, so this keeps them exactly in a
     // quarter of the memory.
     QImage compact =

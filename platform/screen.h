@@ -51,7 +51,8 @@ public:
     // from `before` to `after` twips. The screen keeps its place by the
     // desktop's rules (centred, or at the top edge), and a screen of the
     // standard outer size goes frameless in presentation mode or takes its
-    // frame back.
+    // frame back. Its pictures are read again in the versions that suit the
+    // new scale.
     void followDesktop(QSizeF before, QSizeF after, bool presentation);
 
     QColor backColour() const { return m_backColour; }

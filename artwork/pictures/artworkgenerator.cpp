@@ -26,7 +26,9 @@ bool ArtworkGenerator::run(const QStringList& names) {
     for (const auto& still : catalogue_.stills()) {
         if (!wanted(still.name)) continue;
         if (!writeStill(still, 1)) return false;
-        if (still.sharpVersion && !writeStill(still, PictureCatalogue::kSharpScale)) return false;
+        if (still.sharpVersion)
+            for (int scale : PictureCatalogue::kSharpScales)
+                if (!writeStill(still, scale)) return false;
     }
     for (const auto& sequence : catalogue_.sequences())
         if (wanted(sequence.name) && !writeSequence(sequence)) return false;
@@ -38,15 +40,20 @@ std::vector<ArtworkGenerator::OutputFile> ArtworkGenerator::outputFiles() const 
     for (const auto& still : catalogue_.stills()) {
         files.push_back({still.name, stillFile(still, 1)});
         if (still.sharpVersion)
-            files.push_back({still.name, stillFile(still, PictureCatalogue::kSharpScale)});
+            for (int scale : PictureCatalogue::kSharpScales)
+                files.push_back({still.name, stillFile(still, scale)});
     }
+    std::vector<int> scales{1};
+    scales.insert(scales.end(), PictureCatalogue::kSharpScales.begin(),
+                  PictureCatalogue::kSharpScales.end());
     for (const auto& sequence : catalogue_.sequences())
-        for (int scale : {1, PictureCatalogue::kSharpScale})
+        for (int scale : scales)
             for (int i = 0; i < sequence.frames; ++i) {
                 const QString file = frameFile(sequence, i);
                 files.push_back(
-                    {sequence.name, sequence.folder + QLatin1Char('/') +
-                                        (scale == 1 ? file : PictureCatalogue::sharpPath(file))});
+                    {sequence.name,
+                     sequence.folder + QLatin1Char('/') +
+                         (scale == 1 ? file : PictureCatalogue::sharpPath(file, scale))});
             }
     return files;
 }
@@ -64,7 +71,7 @@ QString ArtworkGenerator::frameFile(const PictureCatalogue::Sequence& sequence, 
 }
 
 QString ArtworkGenerator::stillFile(const PictureCatalogue::Still& still, int scale) {
-    return scale == 1 ? still.path : PictureCatalogue::sharpPath(still.path);
+    return scale == 1 ? still.path : PictureCatalogue::sharpPath(still.path, scale);
 }
 
 bool ArtworkGenerator::writeSequence(const PictureCatalogue::Sequence& sequence) {
@@ -97,13 +104,14 @@ bool ArtworkGenerator::writeSequence(const PictureCatalogue::Sequence& sequence)
     };
     parallelFor(sequence.frames, [&](int i) { write(frameFile(sequence, i), frames[i]); });
     frames.clear();
-    // The sharper frames are four times the size, so each is drawn, reduced
-    // and written in one go rather than all held at once; they share the
-    // palette above, so both versions show the same colours.
-    parallelFor(sequence.frames, [&](int i) {
-        write(PictureCatalogue::sharpPath(frameFile(sequence, i)),
-              sequence.frame(i, PictureCatalogue::kSharpScale));
-    });
+    // The sharper frames are four and nine times the size, so each is drawn,
+    // reduced and written in one go rather than all held at once; they share
+    // the palette above, so every version shows the same colours.
+    for (int scale : PictureCatalogue::kSharpScales)
+        parallelFor(sequence.frames, [&](int i) {
+            write(PictureCatalogue::sharpPath(frameFile(sequence, i), scale),
+                  sequence.frame(i, scale));
+        });
     error_ = failure;
     return failure.isEmpty();
 }

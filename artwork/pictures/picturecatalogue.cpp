@@ -134,6 +134,6 @@ QStringList PictureCatalogue::names() const {
     return names;
 }
 
-QString PictureCatalogue::sharpPath(const QString& path) {
-    return QString::fromStdString(AnimationTable::sharpName(path.toStdString()));
+QString PictureCatalogue::sharpPath(const QString& path, int scale) {
+    return QString::fromStdString(AnimationTable::sharpName(path.toStdString(), scale));
 }

@@ -14,13 +14,14 @@
 // what draws it. Pictures are grouped under short names ("recip1", "buttons")
 // so that a few can be drawn on their own.
 //
-// Each picture the program reads also has a sharper version for high-density
-// screens beside it, "reci0000@2x.gif" beside "reci0000.gif": the same picture
-// drawn afresh with twice the pixels each way, so it covers the same area.
+// Each picture the program reads also has sharper versions for high-density
+// screens and projected boards beside it, "reci0000@2x.gif" and
+// "reci0000@3x.gif" beside "reci0000.gif": the same picture drawn afresh with
+// two and three times the pixels each way, so each covers the same area.
 class PictureCatalogue {
 public:
     // How many times finer the sharper versions are drawn.
-    static constexpr int kSharpScale = AnimationTable::kSharpScale;
+    static constexpr auto kSharpScales = AnimationTable::kSharpScales;
 
     // An animation, one GIF file a frame: folder/prefix0000.gif and on.
     struct Sequence {
@@ -58,9 +59,9 @@ public:
     // `translationsFolder`, the words as it translates them.
     explicit PictureCatalogue(const QString& translationsFolder = {});
 
-    // Where the sharper version of `path` goes: "Images/exit.jpg" gives
-    // "Images/exit@2x.jpg".
-    static QString sharpPath(const QString& path);
+    // Where the version of `path` drawn at `scale` goes: "Images/exit.jpg"
+    // at 2 gives "Images/exit@2x.jpg".
+    static QString sharpPath(const QString& path, int scale);
 
     const std::vector<Sequence>& sequences() const { return sequences_; }
     const std::vector<Still>& stills() const { return stills_; }

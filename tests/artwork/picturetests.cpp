@@ -173,22 +173,23 @@ int largestStep(const QImage& image) {
     return 0;
 }
 
-// 2 by 2 blocks, on even rows and columns, whose pixels are not all alike: a
-// picture copied up pixel for pixel has none.
-int mixedBlocks(const QImage& image, int least) {
+// `scale` by `scale` blocks, on rows and columns that are multiples of it,
+// whose pixels are not all alike: a picture copied up pixel for pixel has none.
+int mixedBlocks(const QImage& image, int least, int scale) {
     const QImage x = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    auto apart = [least](QRgb a, QRgb b) {
+        return std::abs(qRed(a) - qRed(b)) >= least || std::abs(qGreen(a) - qGreen(b)) >= least ||
+               std::abs(qBlue(a) - qBlue(b)) >= least || std::abs(qAlpha(a) - qAlpha(b)) >= least;
+    };
     int count = 0;
-    for (int r = 0; r + 1 < x.height(); r += 2)
-        for (int c = 0; c + 1 < x.width(); c += 2) {
+    for (int r = 0; r + scale <= x.height(); r += scale)
+        for (int c = 0; c + scale <= x.width(); c += scale) {
             const QRgb corner = x.pixel(c, r);
-            for (QRgb other : {x.pixel(c + 1, r), x.pixel(c, r + 1), x.pixel(c + 1, r + 1)})
-                if (std::abs(qRed(corner) - qRed(other)) >= least ||
-                    std::abs(qGreen(corner) - qGreen(other)) >= least ||
-                    std::abs(qBlue(corner) - qBlue(other)) >= least ||
-                    std::abs(qAlpha(corner) - qAlpha(other)) >= least) {
-                    ++count;
-                    break;
-                }
+            bool mixed = false;
+            for (int dr = 0; dr < scale && !mixed; ++dr)
+                for (int dc = 0; dc < scale && !mixed; ++dc)
+                    mixed = apart(corner, x.pixel(c + dc, r + dr));
+            count += mixed;
         }
     return count;
 }
@@ -254,30 +255,35 @@ TEST_F(WholeSet, GeneratorWritesEveryFileTheProgramReads) {
         EXPECT_EQ(QImage(out.path(file)).size(), QSize(119, 33)) << file.toStdString();
 }
 
-TEST_F(WholeSet, EveryPictureTheProgramReadsHasASharpVersionOfTwiceTheSize) {
+TEST_F(WholeSet, EveryPictureTheProgramReadsHasItsSharpVersionsAtEachScale) {
     const Generated& out = generated();
     ASSERT_TRUE(out.ok()) << out.log();
-    for (const SequenceFiles& s : kSequences) {
-        for (int f = 0; f < s.frames; ++f) {
-            const QString file = out.path(PictureCatalogue::sharpPath(frameFile(s, f)));
-            EXPECT_EQ(QImage(file).size(), QSize(640, 480)) << file.toStdString();
+    for (int scale : PictureCatalogue::kSharpScales) {
+        SCOPED_TRACE(scale);
+        for (const SequenceFiles& s : kSequences) {
+            for (int f = 0; f < s.frames; ++f) {
+                const QString file = out.path(PictureCatalogue::sharpPath(frameFile(s, f), scale));
+                EXPECT_EQ(QImage(file).size(), QSize(320, 240) * scale) << file.toStdString();
+            }
+            // The same number of frames, so every version's loop runs in step.
+            EXPECT_FALSE(QFileInfo::exists(
+                out.path(PictureCatalogue::sharpPath(frameFile(s, s.frames), scale))))
+                << s.folder;
         }
-        // The same number of frames, so both loops run in step.
-        EXPECT_FALSE(
-            QFileInfo::exists(out.path(PictureCatalogue::sharpPath(frameFile(s, s.frames)))))
-            << s.folder;
+        for (const StillFile& still : kStills) {
+            const QString file =
+                PictureCatalogue::sharpPath(QString::fromLatin1(still.file), scale);
+            EXPECT_EQ(QImage(out.path(file)).size(), still.size * scale) << file.toStdString();
+        }
+        for (const QString& face : languageFaceFiles()) {
+            const QString file = PictureCatalogue::sharpPath(face, scale);
+            EXPECT_EQ(QImage(out.path(file)).size(), QSize(119, 33) * scale) << file.toStdString();
+        }
+        for (int size : kIconSizes)
+            EXPECT_FALSE(
+                QFileInfo::exists(out.path(PictureCatalogue::sharpPath(iconFile(size), scale))))
+                << size;
     }
-    for (const StillFile& still : kStills) {
-        const QString file = PictureCatalogue::sharpPath(QString::fromLatin1(still.file));
-        EXPECT_EQ(QImage(out.path(file)).size(), still.size * 2) << file.toStdString();
-    }
-    for (const QString& face : languageFaceFiles()) {
-        const QString file = PictureCatalogue::sharpPath(face);
-        EXPECT_EQ(QImage(out.path(file)).size(), QSize(238, 66)) << file.toStdString();
-    }
-    for (int size : kIconSizes)
-        EXPECT_FALSE(QFileInfo::exists(out.path(PictureCatalogue::sharpPath(iconFile(size)))))
-            << size;
 }
 
 TEST_F(WholeSet, SharpVersionsLookLikeTheNormalOnesDrawnFiner) {
@@ -290,24 +296,25 @@ TEST_F(WholeSet, SharpVersionsLookLikeTheNormalOnesDrawnFiner) {
     for (const StillFile& still : kStills) files << QString::fromLatin1(still.file);
     for (const SequenceFiles& s : kSequences)
         for (int f : {0, s.frames / 2, s.frames - 1}) files << frameFile(s, f);
-    for (const QString& file : files) {
-        const QImage normal(out.path(file));
-        const QImage sharp(out.path(PictureCatalogue::sharpPath(file)));
-        ASSERT_EQ(sharp.size(), normal.size() * 2) << file.toStdString();
-        const QImage shrunk =
-            sharp.scaled(normal.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        const QImage blownUp =
-            normal.scaled(sharp.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        const std::string name = file.toStdString();
-        // Seen at the normal size, the sharp version is the same picture.
-        EXPECT_LT(difference(shrunk, normal), kLooksAlike) << name;
-        // Its edges are as crisp as the normal one's, where a smoothly blown-up
-        // copy softens every one; and unlike a copy blown up pixel for pixel,
-        // its edges fall between the normal picture's pixels too.
-        const int crisp = largestStep(normal) * 3 / 5;
-        EXPECT_GT(edgeSteps(sharp, crisp), 10 * std::max(5, edgeSteps(blownUp, crisp))) << name;
-        EXPECT_GE(mixedBlocks(sharp, crisp), 10) << name;
-    }
+    for (int scale : PictureCatalogue::kSharpScales)
+        for (const QString& file : files) {
+            const QImage normal(out.path(file));
+            const QImage sharp(out.path(PictureCatalogue::sharpPath(file, scale)));
+            ASSERT_EQ(sharp.size(), normal.size() * scale) << file.toStdString();
+            const QImage shrunk =
+                sharp.scaled(normal.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            const QImage blownUp =
+                normal.scaled(sharp.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            const std::string name = file.toStdString() + " at " + std::to_string(scale);
+            // Seen at the normal size, the sharp version is the same picture.
+            EXPECT_LT(difference(shrunk, normal), kLooksAlike) << name;
+            // Its edges are as crisp as the normal one's, where a smoothly blown-up
+            // copy softens every one; and unlike a copy blown up pixel for pixel,
+            // its edges fall between the normal picture's pixels too.
+            const int crisp = largestStep(normal) * 3 / 5;
+            EXPECT_GT(edgeSteps(sharp, crisp), 10 * std::max(5, edgeSteps(blownUp, crisp))) << name;
+            EXPECT_GE(mixedBlocks(sharp, crisp, scale), 10) << name;
+        }
 }
 
 // The screens write a frame's number after the sequence's name with their own
@@ -320,29 +327,46 @@ TEST(Pictures, TheScreensNameEveryFrameTheGeneratorDraws) {
             const std::string name = Module1::frameName(series, f, s.digits, ".gif");
             EXPECT_EQ(QString::fromStdString(name).replace(QLatin1Char('\\'), QLatin1Char('/')),
                       frameFile(s, f));
-            EXPECT_EQ(QString::fromStdString(AnimationTable::sharpName(name))
-                          .replace(QLatin1Char('\\'), QLatin1Char('/')),
-                      PictureCatalogue::sharpPath(frameFile(s, f)));
+            for (int scale : AnimationTable::kSharpScales)
+                EXPECT_EQ(QString::fromStdString(AnimationTable::sharpName(name, scale))
+                              .replace(QLatin1Char('\\'), QLatin1Char('/')),
+                          PictureCatalogue::sharpPath(frameFile(s, f), scale));
         }
     }
-    EXPECT_EQ(AnimationTable::sharpName("run.d\\picture"), "run.d\\picture@2x");
+    EXPECT_EQ(AnimationTable::sharpName("run.d\\picture", 3), "run.d\\picture@3x");
 }
 
 TEST(Pictures, SharpVersionsAreNamedBesideTheNormalOnes) {
     const struct {
         const char* path;
+        int scale;
         const char* sharp;
     } cases[] = {
-        {"Images/exit.jpg", "Images/exit@2x.jpg"},
-        {"recip1/reci0000.gif", "recip1/reci0000@2x.gif"},
+        {"Images/exit.jpg", 2, "Images/exit@2x.jpg"},
+        {"recip1/reci0000.gif", 3, "recip1/reci0000@3x.gif"},
         // A dot in a folder's name is not the start of a suffix.
-        {"run.d/picture", "run.d/picture@2x"},
-        {"picture", "picture@2x"},
+        {"run.d/picture", 2, "run.d/picture@2x"},
+        {"picture", 3, "picture@3x"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(PictureCatalogue::sharpPath(QString::fromLatin1(c.path)),
+        EXPECT_EQ(PictureCatalogue::sharpPath(QString::fromLatin1(c.path), c.scale),
                   QString::fromLatin1(c.sharp))
             << c.path;
+}
+
+// A display takes the finest version it would reduce rather than blow up,
+// and falls back to coarser ones where that is missing.
+TEST(Pictures, EachDisplayRatioReadsTheVersionsThatSuitIt) {
+    using Scales = std::vector<int>;
+    const struct {
+        double ratio;
+        Scales scales;
+    } cases[] = {
+        {0.6, {}},        {1.0, {}},     {1.25, {2}},   {1.8, {2}},    {2.0, {2}},
+        {2.0000001, {2}}, {2.4, {3, 2}}, {3.0, {3, 2}}, {3.6, {3, 2}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(AnimationTable::sharpScalesFor(c.ratio), c.scales) << c.ratio;
 }
 
 // A face drawn for a language lies beside the English one, and its sharper
@@ -363,7 +387,7 @@ TEST(Pictures, LanguageFacesAreNamedBesideTheEnglishOnes) {
     for (const auto& c : cases) {
         const std::string named = AnimationTable::languageName(c.name, c.language);
         EXPECT_EQ(named, c.named) << c.name << " in " << c.language;
-        EXPECT_EQ(AnimationTable::sharpName(named), c.sharp) << c.name << " in " << c.language;
+        EXPECT_EQ(AnimationTable::sharpName(named, 2), c.sharp) << c.name << " in " << c.language;
     }
     for (const char* name : {"Images\\exit.jpg", "images\\CHECK.JPG", "Images/scramble.jpg"})
         EXPECT_TRUE(WordedFaces::isWorded(name)) << name;

@@ -85,6 +85,8 @@ for f in usr/bin/quorvane \
          usr/share/quorvane/Images/exit.jpg \
          usr/share/quorvane/Images/exit.de.jpg \
          usr/share/quorvane/Images/exit.de@2x.jpg \
+         usr/share/quorvane/Images/exit.de@3x.jpg \
+         usr/share/quorvane/voyvivsm/voyv0119@3x.gif \
          usr/share/quorvane/translations/quorvane_de.qm; do
     [ -e "$root/$f" ] || { echo "missing from the package: $f"; exit 1; }
 done

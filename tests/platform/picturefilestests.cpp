@@ -1,5 +1,6 @@
 // Picture names as the screens write them, with backslashes and in any case,
 // must reach the files on a case-sensitive file system.
+#include <QtGui/private/qhighdpiscaling_p.h>
 #include <QDir>
 #include <QTemporaryDir>
 
@@ -130,6 +131,50 @@ TEST_F(PictureFilesTest, ButtonFacesComeInThePupilsLanguageAndFallBackToEnglish)
         EXPECT_TRUE(PictureFiles::reportedFailures().isEmpty()) << c.what;
     }
     PictureFiles::setLanguage({});
+}
+
+// A display of any ratio takes the finest version it would reduce rather
+// than blow up, a coarser one where that is missing, and every version covers
+// the same logical area; a picture read again follows the ratio it has now.
+TEST_F(PictureFilesTest, EachRatioReadsTheVersionThatSuitsItAndReadsItAgainWhenItChanges) {
+    const QString name = QStringLiteral("recip1\\reci0000.gif");
+    const QString onlyTwice = QStringLiteral("recip1\\reci0001.gif");
+    const struct {
+        const char* file;
+        int scale;
+    } files[] = {{"reci0000.gif", 1},
+                 {"reci0000@2x.gif", 2},
+                 {"reci0000@3x.gif", 3},
+                 {"reci0001.gif", 1},
+                 {"reci0001@2x.gif", 2}};
+    for (const auto& f : files)
+        ASSERT_TRUE(fixtures::writeGif(first.filePath(QStringLiteral("recip1/") + f.file),
+                                       4 * f.scale, 3 * f.scale, f.scale));
+    const struct {
+        double ratio;
+        const QString& name;
+        int version;
+    } cases[] = {{1.0, name, 1}, {1.8, name, 2},      {2.0, name, 2},     {2.4, name, 3},
+                 {3.6, name, 3}, {3.0, onlyTwice, 2}, {1.0, onlyTwice, 1}};
+    for (const auto& c : cases) {
+        QHighDpiScaling::setGlobalFactor(c.ratio);
+        const QImage picture = PictureFiles::load(c.name);
+        EXPECT_EQ(fixtures::frameOf(picture), c.version) << c.ratio;
+        EXPECT_EQ(picture.devicePixelRatio(), c.version) << c.ratio;
+        EXPECT_EQ(picture.deviceIndependentSize(), QSizeF(4, 3)) << c.ratio;
+    }
+    QHighDpiScaling::setGlobalFactor(1.0);
+    const QImage atOne = PictureFiles::load(name);
+    const QImage drawn(4, 3, QImage::Format_RGB32);
+    QHighDpiScaling::setGlobalFactor(3.0);
+    EXPECT_EQ(fixtures::frameOf(PictureFiles::reload(atOne)), 3);
+    EXPECT_EQ(fixtures::frameOf(PictureFiles::reload(atOne.copy())), 3) << "copies keep the name";
+    EXPECT_EQ(PictureFiles::reload(drawn).cacheKey(), drawn.cacheKey()) << "read from no file";
+    QFile::remove(first.filePath(QStringLiteral("recip1/reci0000@3x.gif")));
+    QFile::remove(first.filePath(QStringLiteral("recip1/reci0000@2x.gif")));
+    QFile::remove(first.filePath(QStringLiteral("recip1/reci0000.gif")));
+    EXPECT_EQ(PictureFiles::reload(atOne).cacheKey(), atOne.cacheKey()) << "gone: kept as it was";
+    QHighDpiScaling::setGlobalFactor(1.0);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // Screens, their registry and the controls they stand on: loading on first
 // touch, unloading, name look-up, twips geometry, mouse routing and lines.
+#include <QtGui/private/qhighdpiscaling_p.h>
 #include <QCoreApplication>
 #include <QTemporaryDir>
 #include <QTest>
@@ -9,8 +10,10 @@
 #include <gtest/gtest.h>
 
 #include "platform/controlarray.h"
+#include "platform/imagebox.h"
 #include "platform/label.h"
 #include "platform/linecontrol.h"
+#include "platform/picturebutton.h"
 #include "platform/picturefiles.h"
 #include "platform/screen.h"
 #include "platform/screenregistry.h"
@@ -191,6 +194,43 @@ TEST(Screen, KeepsEachFrameItHasShownExactlyAndOnlyWhileLoaded) {
     screen = std::make_unique<ProbeScreen>();
     EXPECT_TRUE(screen->loadFrame(QStringLiteral("recip1\\reci0005.gif")).isNull())
         << "a new screen reads afresh";
+    PictureFiles::setSearchFolders({});
+}
+
+// F11 changes the display's scale under a loaded screen: its background, its
+// picture boxes and buttons and its kept frames are read again to suit it.
+TEST(Screen, ReadsItsPicturesAgainWhenTheDisplayScaleChanges) {
+    QTemporaryDir dir;
+    PictureFiles::setSearchFolders({dir.path()});
+    const QStringList names{QStringLiteral("newrec0\\newr0039.gif"),
+                            QStringLiteral("recip1\\reci0000.gif"),
+                            QStringLiteral("Images\\logo2.jpg")};
+    for (const QString& name : names) {
+        const QString file =
+            dir.filePath(QString(name).replace(QLatin1Char('\\'), QLatin1Char('/')));
+        ASSERT_TRUE(fixtures::writeGif(file, 8, 6, 1));
+        const qsizetype dot = file.lastIndexOf(QLatin1Char('.'));
+        ASSERT_TRUE(
+            fixtures::writeGif(file.left(dot) + QStringLiteral("@2x") + file.mid(dot), 16, 12, 2));
+    }
+    auto screen = std::make_unique<ProbeScreen>();
+    auto* box = new ImageBox(screen.get(), QStringLiteral("Picture1"));
+    auto* button = new PictureButton(screen.get(), QStringLiteral("Command1"));
+    screen->setBackgroundPicture(PictureFiles::load(names[0]));
+    ASSERT_TRUE(Screen::showFrame(box, names[1]));
+    button->setPicture(PictureFiles::load(names[2]));
+    const QSizeF desktop(800 * twips::kPerPixel, 600 * twips::kPerPixel);
+
+    for (double ratio : {2.0, 1.0}) {
+        QHighDpiScaling::setGlobalFactor(ratio);
+        screen->followDesktop(desktop, desktop, false);
+        const int version = ratio > 1 ? 2 : 1;
+        EXPECT_EQ(fixtures::frameOf(screen->backgroundPicture()), version) << ratio;
+        EXPECT_EQ(fixtures::frameOf(box->picture()), version) << ratio;
+        EXPECT_EQ(fixtures::frameOf(button->picture()), version) << ratio;
+        EXPECT_EQ(fixtures::frameOf(screen->loadFrame(names[1])), version)
+            << ratio << ": a kept frame is read afresh";
+    }
     PictureFiles::setSearchFolders({});
 }
 
