@@ -27,7 +27,15 @@ outer() {
         [ -n "${b:-}" ] && break
         sleep 0.1
     done
-    sleep 0.3 # the screen fits its inner area to the frame it was given
+    # The screen fits its inner area to the frame it was given and stands
+    # centred again by its framed size: wait until it stays put.
+    local before= now
+    for _ in $(seq 50); do
+        sleep 0.2
+        now="$(extents "$1") $(client "$1")"
+        [ "$now" = "$before" ] && break
+        before=$now
+    done
     read -r l r t b <<< "$(extents "$1")"
     read -r x y w h <<< "$(client "$1")"
     echo $((x - ${l:-0})) $((y - ${t:-0})) $((w + ${l:-0} + ${r:-0})) $((h + ${t:-0} + ${b:-0}))
@@ -71,7 +79,7 @@ for activity in "duality:Duality" "voyage:Hamilton's Voyage Around the World"; d
     app=$!
     screen=$(window "${activity#*:}")
     [ -n "$screen" ] || fail "--start ${activity%%:*} opened no ${activity#*:} screen"
-    xdotool search --onlyvisible --name '^ $' > /dev/null 2>&1 && fail "the title screen showed too"
+    [ -z "$(shown ' ')" ] || fail "the title screen showed too"
     read -r x y w h <<< "$(outer "$screen")"
     inside "${activity#*:}" "$x" "$y" "$w" "$h"
     # 12000x9000 twips scaled into 520 pixels of height.
@@ -108,12 +116,8 @@ title=$(window ' ')
 outer "$title" > /dev/null
 read -r x y w h <<< "$(client "$title")"
 [ "$w" -eq 655 ] && [ "$h" -eq 788 ] || fail "title screen ${w}x${h}, not 655x788 at 1.8 times"
-menu=
-for _ in 1 2 3; do # "OK"; a click that comes while the board is still settling is tried again
-    xdotool mousemove $((x + 1988 * w / 5460)) $((y + 6097 * h / 6570)) click 1
-    menu=$(timeout 5 xdotool search --sync --onlyvisible --name '^Quorvane 2$' 2> /dev/null | head -n 1)
-    [ -n "$menu" ] && break
-done
+xdotool mousemove $((x + 1988 * w / 5460)) $((y + 6097 * h / 6570)) click 1 # "OK"
+menu=$(window 'Quorvane 2')
 [ -n "$menu" ] || fail "OK did not lead to the menu in presentation mode"
 gone ' ' || fail "the title screen stayed"
 read -r x y w h <<< "$(client "$menu")"

@@ -87,7 +87,7 @@ echo "stacking after the click: $stacking"
 # menu goes back to the title screen with "Cancel"; the title screen ends the program.
 wmctrl -i -c "$jotter"
 gone Jotter || fail "the Jotter's close box did not close it"
-xdotool search --onlyvisible --name '^Duality$' > /dev/null || fail "closing the Jotter closed Duality"
+[ -n "$(shown Duality)" ] || fail "closing the Jotter closed Duality"
 wmctrl -i -c "$duality"
 gone Duality || fail "the Duality close box did not leave the screen"
 menu=$(window 'Quorvane 2')

@@ -1,11 +1,30 @@
 # Sourced by the desktop tests: finding the program's windows on a private X
 # server and reading their places through it. Needs xdotool, xprop, xwininfo.
 
+# The mapped client windows whose title is exactly $1, now. xdotool's search
+# ends with an X error when a window vanishes while it looks (a screen that
+# has just closed, its frame): such a search is made again, since it says
+# nothing about the window sought.
+shown() {
+    local ids
+    for _ in $(seq 20); do
+        ids=$(xdotool search --onlyvisible --name "^$1\$" 2> "$work/search.err")
+        grep -q 'X Error' "$work/search.err" || { [ -z "$ids" ] || echo "$ids"; return 0; }
+    done
+    return 1
+}
 # The client window whose title is exactly $1, once mapped; empty if none in 10 s.
-window() { timeout 10 xdotool search --sync --onlyvisible --name "^$1\$" 2> /dev/null | head -n 1; }
+window() {
+    local ids
+    for _ in $(seq 100); do
+        ids=$(shown "$1") && [ -n "$ids" ] && { echo "${ids%%$'\n'*}"; return 0; }
+        sleep 0.1
+    done
+}
 gone() {  # gone <title>: true once no mapped window has that title
+    local ids
     for _ in $(seq 50); do
-        xdotool search --onlyvisible --name "^$1\$" > /dev/null 2>&1 || return 0
+        ids=$(shown "$1") && [ -z "$ids" ] && return 0
         sleep 0.1
     done
     return 1
