@@ -4,7 +4,8 @@
 # classroom boards filled by the 800x600 window: 1.8 on 1920x1080 (the `@2x`
 # pictures, reduced), 2.4 on 2560x1440 and 3.6 on 3840x2160 (the `@3x` ones,
 # reduced and blown up), through the same Qt scaling the program sets. Prints
-# one table of medians.
+# one table of medians: each painted tick once its frames are kept, and the
+# clue's first loop, in which each frame is read as the animation reaches it.
 #
 # Usage: bench/presentationticks.sh [BUILD_FOLDER]   (default: build-bench at the top)
 set -euo pipefail
@@ -18,7 +19,7 @@ cmake --build "$build" --target screen_bench quorvane_pictures > "$build/present
 
 work=$(mktemp -d /tmp/quorvane-presentation.XXXXXX)
 trap 'rm -rf "$work"' EXIT
-filter='timer1Tick.*paint:1'
+filter='timer1Tick.*paint:1|firstLoop'
 scales=(1 1.8 2.4 3.6)
 for scale in "${scales[@]}"; do
     QT_SCALE_FACTOR=$scale QT_QPA_PLATFORM=offscreen "$build/bench/screen_bench" \
