@@ -41,6 +41,17 @@ double asked() {
     return ok && f > 0 ? f : 1.0;
 }
 
+// The factor for a window of `logical` pixels on `device`, where Qt's own
+// factor before any choice was `start`: filling the whole screen in
+// presentation mode, otherwise fitting the available area at no more than
+// `start`.
+double wanted(const QPlatformScreen* device, QSize logical, double start, bool presentation) {
+    if (presentation)
+        return ScreenFit::filling(area(device->geometry()), logical.width(), logical.height());
+    return start * ScreenFit::fitting(area(device->geometry()), area(device->availableGeometry()),
+                                      logical.width() * start, logical.height() * start);
+}
+
 }  // namespace
 
 void choose(QSize logical, bool presentation) {
@@ -52,14 +63,7 @@ void choose(QSize logical, bool presentation) {
     const QPlatformScreen* device = screen->handle();
     const double current = QHighDpiScaling::factor(screen);
     state().startFactor = state().factor = current;
-    const double width = logical.width() * current;
-    const double height = logical.height() * current;
-    const double change =
-        presentation
-            ? ScreenFit::filling(area(device->geometry()), logical.width(), logical.height()) /
-                  current
-            : ScreenFit::fitting(area(device->geometry()), area(device->availableGeometry()), width,
-                                 height);
+    const double change = wanted(device, logical, current, presentation) / current;
     if (qFuzzyCompare(change, 1.0)) return;
     state().factor = current * change;
     // Qt draws nothing smaller than its device pixel ratio of 1, so a smaller
@@ -142,14 +146,7 @@ bool toggle() {
         return false;
     const QPlatformScreen* device = screen->handle();
     const bool presentation = !state().presentation;
-    const double target =
-        presentation
-            ? ScreenFit::filling(area(device->geometry()), state().logical.width(),
-                                 state().logical.height())
-            : state().startFactor *
-                  ScreenFit::fitting(area(device->geometry()), area(device->availableGeometry()),
-                                     state().logical.width() * state().startFactor,
-                                     state().logical.height() * state().startFactor);
+    const double target = wanted(device, state().logical, state().startFactor, presentation);
     if (target < 1) return false;
     const double oldWidth = desktop::widthTwips(), oldHeight = desktop::heightTwips();
     QList<Screen*> screens;

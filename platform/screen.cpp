@@ -107,6 +107,10 @@ void Screen::followDesktop(QSizeF before, QSizeF after, bool presentation) {
     // is now all of it.
     if (windowFlags().testFlag(Qt::FramelessWindowHint) && windowHandle())
         windowHandle()->setPosition(twips::toPixels(m_left), twips::toPixels(m_top));
+    readPicturesAgain();
+}
+
+void Screen::readPicturesAgain() {
     // Pictures read for the old scale would be blown up or reduced on every
     // paint; the kept frames are read afresh as the animations reach them.
     m_frames.clear();

@@ -104,6 +104,8 @@ protected:
 
 private:
     void applyGeometry();
+    // After a change of scale: every picture in the version that suits it.
+    void readPicturesAgain();
     bool keptOnTop() const;
     QSize frameExtra() const;
     void checkFrame();
