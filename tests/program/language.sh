@@ -19,6 +19,7 @@ english="Hamilton's Voyage Around the World"
 german="Hamiltons Reise um die Welt"
 french="Le voyage autour du monde de Hamilton"
 spanish="La vuelta al mundo de Hamilton"
+italian="Il giro del mondo di Hamilton"
 chinese="哈密顿的环游世界"
 
 wait_for() {  # wait_for <caption>: the line of the first quorvane window with it
@@ -67,7 +68,7 @@ check "$english" "$work/plain" LANG=en_GB.UTF-8
 check "$english" "$work/plain" LANG=pt_BR.UTF-8
 check "$french" "$work/plain" LANG=de_DE.UTF-8 LC_MESSAGES=fr_FR.UTF-8
 check "$spanish" "$work/plain" LANG=de_DE.UTF-8 LC_ALL=es_ES.UTF-8
-check "$french" "$work/plain" LANG=de_DE.UTF-8 LANGUAGE=it:fr:de
+check "$italian" "$work/plain" LANG=de_DE.UTF-8 LANGUAGE=sv:it:de
 check "$chinese" "$work/plain" LANG=zh_CN.UTF-8
 check "$english" "$work/plain" LANG=de_DE.UTF-8 LANGUAGE=en_GB:de
 
