@@ -12,7 +12,7 @@ jobs=$(nproc 2>/dev/null || echo 2)
 # What building and running the program needs.
 packages=(cmake ninja-build g++ pkgconf qt6-base-dev libgl-dev libgif-dev libimagequant-dev libxcb1-dev
           qt6-tools-dev qt6-l10n-tools qt6-translations-l10n qt6-wayland
-          fonts-liberation fonts-wine fonts-dejavu-core)
+          fonts-liberation fonts-wine fonts-dejavu-core fonts-noto-cjk)
 # What the tests add: the test framework, a fuzzing compiler, virtual
 # displays, window managers and a compositor, the accessibility bus, the
 # static checks, and Debian's packaging tools and checks.

@@ -3,7 +3,9 @@
 // each button's caption fits its face. No pictures are found, so the picture
 // buttons show their captions too.
 #include <QAbstractButton>
+#include <QImage>
 #include <QLineEdit>
+#include <QPainter>
 #include <QStyleOptionButton>
 #include <QTest>
 
@@ -53,6 +55,31 @@ bool buttonCaptionFits(const QAbstractButton* button) {
     return face.contains(needed);
 }
 
+// The caption's letters lie inside the label. A line with letters the label's
+// font lacks (Chinese or Japanese in a Tahoma label) takes the height of the
+// font that has them, and Noto Sans CJK's line is a third taller than
+// Tahoma's: at 24 px it is 35 px in a 33 px topic entry, and the two pixels
+// over are empty leading above and below the letters. What is drawn counts.
+bool lettersFit(const Label* label) {
+    const QRect box = label->rect();
+    const int flags =
+        static_cast<int>(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+    const QRect area = box.united(label->fontMetrics().boundingRect(box, flags, label->caption()))
+                           .adjusted(-8, -8, 8, 8);
+    QImage canvas(area.size(), QImage::Format_ARGB32_Premultiplied);
+    canvas.fill(Qt::transparent);
+    QPainter painter(&canvas);
+    painter.translate(-area.topLeft());
+    painter.setFont(label->font());
+    painter.drawText(box, flags | Qt::TextDontClip, label->caption());
+    painter.end();
+    for (int y = 0; y < canvas.height(); ++y)
+        for (int x = 0; x < canvas.width(); ++x)
+            if (qAlpha(canvas.pixel(x, y)) != 0 && !box.contains(area.topLeft() + QPoint(x, y)))
+                return false;
+    return true;
+}
+
 class TranslationFit : public ProgramTest, public ::testing::WithParamInterface<std::string> {
 protected:
     void SetUp() override {
@@ -72,7 +99,7 @@ protected:
     // Every label and button of the screen, shown or not, as it stands now.
     static void expectEverythingFits(Screen* screen) {
         for (const Label* label : screen->findChildren<Label*>()) {
-            EXPECT_TRUE(label->captionFits())
+            EXPECT_TRUE(label->captionFits() || lettersFit(label))
                 << QString(screen->objectName() + QLatin1Char(' ') + label->objectName() +
                            QStringLiteral("(%1): ").arg(label->index()) + label->caption())
                        .toStdString();
@@ -138,9 +165,9 @@ TEST_P(TranslationFit, JotterInBothLayouts) {
 INSTANTIATE_TEST_SUITE_P(Languages, TranslationFit, ::testing::ValuesIn(spokenLanguages()),
                          [](const auto& info) { return info.param; });
 
-TEST(Translations, GermanFrenchAndSpanishAreBuilt) {
+TEST(Translations, EveryShippedLanguageIsBuilt) {
     const std::vector<std::string> built = spokenLanguages();
-    for (const char* language : {"de", "fr", "es"})
+    for (const char* language : {"de", "fr", "es", "it", "ja", "zh_CN"})
         EXPECT_NE(std::find(built.begin(), built.end(), language), built.end()) << language;
 }
 
