@@ -7,6 +7,27 @@
 
 namespace {
 
+// Qt's own options, which the options are read before Qt has taken them out:
+// passed over here, and never shown in the help.
+const char* const kQtValueOptions[] = {
+    "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "geometry",
+    "qwindowicon", "icon", "qwindowtitle", "title", "session", "display", "name", "visual",
+    "ncols", "cmap", "style", "stylesheet", "qmljsdebugger"};
+const char* const kQtFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
+
+void passOverQtOptions(QCommandLineParser& parser) {
+    for (const char* name : kQtValueOptions) {
+        QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const char* name : kQtFlags) {
+        QCommandLineOption option(QString::fromLatin1(name));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+}
+
 QString refusal(const QString& why) {
     return why + QLatin1Char('\n') +
            QCoreApplication::translate("StartOptions", "Try 'quorvane --help' for the options.") +
@@ -46,12 +67,14 @@ StartOptions StartOptions::parse(const QStringList& arguments) {
         QCoreApplication::translate(
             "StartOptions", "Open straight onto an activity (%1); its Exit leads to the menu.")
             .arg(activityNames()),
-        QStringLiteral("activity"));
+        //: The value that --start takes, as the help shows it: --start <activity>.
+        QCoreApplication::translate("StartOptions", "activity"));
     const QCommandLineOption noWeb(
         QStringLiteral("no-web"),
         QCoreApplication::translate("StartOptions",
                                     "Locked-down room: the menu's web address opens nothing."));
     parser.addOptions({help, fullscreen, start, noWeb});
+    passOverQtOptions(parser);
 
     StartOptions options;
     if (!parser.parse(arguments)) {
