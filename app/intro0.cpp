@@ -60,6 +60,18 @@ Label* intro0::makeEntry(const QString& name, int left, const QString& caption) 
     return entry;
 }
 
+// The web line's look, which the message about it shares: yellow Arial on black.
+Label* intro0::makeWebLine(const QString& name, const QString& caption) {
+    auto* line = new Label(this, name);
+    line->setCaption(caption);
+    line->setFontPoints(QStringLiteral("Arial"), 12, true);
+    line->setForeColour(kYellow);
+    line->setBackColour(Qt::black);
+    line->setOpaque(true);
+    line->setAlignment(Qt::AlignCenter);
+    return line;
+}
+
 intro0::intro0() : Screen(QStringLiteral("intro0")) {
     setWindowTitle(tr("Quorvane 2"));
 
@@ -86,13 +98,7 @@ intro0::intro0() : Screen(QStringLiteral("intro0")) {
     m_rightTopics =
         ControlArray<Label>(makeEntry(QStringLiteral("Label5"), 6180, activityCaption(0)));
 
-    m_webAddress = new Label(this, QStringLiteral("Label6"));
-    m_webAddress->setCaption(publisherAddressText());
-    m_webAddress->setFontPoints(QStringLiteral("Arial"), 12, true);
-    m_webAddress->setForeColour(kYellow);
-    m_webAddress->setBackColour(Qt::black);
-    m_webAddress->setOpaque(true);
-    m_webAddress->setAlignment(Qt::AlignCenter);
+    m_webAddress = makeWebLine(QStringLiteral("Label6"), publisherAddressText());
     twips::setGeometry(m_webAddress, 4320, 8040, 3315, 375);
     m_webAddress->setKeyboardReachable();
     // In a locked-down room the line opens nothing, so it promises nothing.
@@ -103,14 +109,9 @@ intro0::intro0() : Screen(QStringLiteral("intro0")) {
     connect(m_webAddress, &Label::clicked, this, &intro0::openWebAddress);
 
     // Said just above the web line, where the pupil looks after clicking it.
-    m_noBrowser = new Label(this, QStringLiteral("noBrowser"));
     //: Shown for a few seconds above the web address when no browser could open it.
-    m_noBrowser->setCaption(tr("There is no web browser on this computer."));
-    m_noBrowser->setFontPoints(QStringLiteral("Arial"), 12, true);
-    m_noBrowser->setForeColour(kYellow);
-    m_noBrowser->setBackColour(Qt::black);
-    m_noBrowser->setOpaque(true);
-    m_noBrowser->setAlignment(Qt::AlignCenter);
+    const QString noBrowser = tr("There is no web browser on this computer.");
+    m_noBrowser = makeWebLine(QStringLiteral("noBrowser"), noBrowser);
     twips::setGeometry(m_noBrowser, 1980, 7575, 8040, 375);
     m_noBrowser->hide();
     m_noBrowserTimer = new QTimer(this);

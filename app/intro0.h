@@ -44,6 +44,7 @@ private:
     void backToTitle();
     void connectEntry(Label* entry);
     Label* makeEntry(const QString& name, int left, const QString& caption);
+    Label* makeWebLine(const QString& name, const QString& caption);
     void handOver(const QString& screen);
 
     Label* m_heading;

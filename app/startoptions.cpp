@@ -7,24 +7,22 @@
 
 namespace {
 
-// Qt's own options, which the options are read before Qt has taken them out:
-// passed over here, and never shown in the help.
-const char* const kQtValueOptions[] = {
-    "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "geometry",
-    "qwindowicon", "icon", "qwindowtitle", "title", "session", "display", "name", "visual",
-    "ncols", "cmap", "style", "stylesheet", "qmljsdebugger"};
-const char* const kQtFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
+// Qt's own options, still among the arguments since they are read before Qt
+// takes them out: passed over here, and never shown in the help.
+constexpr const char* kQtValueOptions =
+    "platform platformpluginpath platformtheme plugin qwindowgeometry geometry qwindowicon icon "
+    "qwindowtitle title session display name visual ncols cmap style stylesheet qmljsdebugger";
+constexpr const char* kQtFlags = "reverse widgetcount nograb dograb sync";
 
 void passOverQtOptions(QCommandLineParser& parser) {
-    for (const char* name : kQtValueOptions) {
-        QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
-        option.setFlags(QCommandLineOption::HiddenFromHelp);
-        parser.addOption(option);
-    }
-    for (const char* name : kQtFlags) {
-        QCommandLineOption option(QString::fromLatin1(name));
-        option.setFlags(QCommandLineOption::HiddenFromHelp);
-        parser.addOption(option);
+    for (const bool takesValue : {true, false}) {
+        const QString names = QString::fromLatin1(takesValue ? kQtValueOptions : kQtFlags);
+        for (const QString& name : names.split(QLatin1Char(' '))) {
+            QCommandLineOption option(name);
+            if (takesValue) option.setValueName(QStringLiteral("value"));
+            option.setFlags(QCommandLineOption::HiddenFromHelp);
+            parser.addOption(option);
+        }
     }
 }
 

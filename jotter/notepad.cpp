@@ -1,9 +1,9 @@
 #include "jotter/notepad.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
-#include <QApplication>
 #include <QPainter>
 
 #include <cmath>

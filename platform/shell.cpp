@@ -34,13 +34,13 @@ QString desktopOpener() {
 bool openWith(const QString& opener, const QUrl& address, const std::function<void()>& noBrowser) {
     auto* process = new QProcess;
     process->setProcessChannelMode(QProcess::ForwardedChannels);
-    QObject::connect(process, &QProcess::finished, process,
-                     [process, noBrowser](int code, QProcess::ExitStatus status) {
-                         if (status == QProcess::NormalExit && (code == kNoTool || code == kFailed) &&
-                             noBrowser)
-                             noBrowser();
-                         process->deleteLater();
-                     });
+    QObject::connect(
+        process, &QProcess::finished, process,
+        [process, noBrowser](int code, QProcess::ExitStatus status) {
+            if (status == QProcess::NormalExit && (code == kNoTool || code == kFailed) && noBrowser)
+                noBrowser();
+            process->deleteLater();
+        });
     process->start(opener, {address.toString(QUrl::FullyEncoded)});
     if (process->waitForStarted()) return true;
     delete process;

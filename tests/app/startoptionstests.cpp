@@ -115,9 +115,9 @@ TEST(StartOptions, QtsOwnOptionsArePassedOver) {
          QStringLiteral("-reverse"), QStringLiteral("--style=Fusion"), QStringLiteral("--no-web")});
     EXPECT_EQ(run.outcome, Outcome::Run) << run.text.toStdString();
     EXPECT_TRUE(run.noWeb);
-    const StartOptions help = StartOptions::parse(
-        {QStringLiteral("quorvane"), QStringLiteral("-display"), QStringLiteral(":0"),
-         QStringLiteral("--help")});
+    const StartOptions help =
+        StartOptions::parse({QStringLiteral("quorvane"), QStringLiteral("-display"),
+                             QStringLiteral(":0"), QStringLiteral("--help")});
     EXPECT_EQ(help.outcome, Outcome::Help);
     for (const char* qts : {"platform", "display", "reverse", "style"})
         EXPECT_FALSE(help.text.contains(QString::fromLatin1(qts))) << qts;

@@ -514,7 +514,8 @@ TEST(Pictures, ButtonsLogoIconsAndCursorLookTheirPart) {
 ButtonFace::Edge edgeOf(const QString& path) {
     const QString stem = path.section(QLatin1Char('.'), 0, 0).section(QLatin1Char('@'), 0, 0);
     for (const auto& face : WordedFaces::kAll) {
-        if (QString::fromLatin1(face.file.data(), face.file.size()).section(QLatin1Char('.'), 0, 0) == stem)
+        if (QString::fromLatin1(face.file.data(), face.file.size())
+                .section(QLatin1Char('.'), 0, 0) == stem)
             return face.onEveryBackground ? ButtonFace::Edge::Square : ButtonFace::Edge::Rounded;
     }
     return ButtonFace::Edge::Rounded;
