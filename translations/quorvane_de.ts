@@ -188,6 +188,11 @@
 <context>
     <name>StartOptions</name>
     <message>
+        <source>activity</source>
+        <extracomment>The value that --start takes, as the help shows it: --start &lt;activity&gt;.</extracomment>
+        <translation>Aktivität</translation>
+    </message>
+    <message>
         <source>Try &apos;quorvane --help&apos; for the options.</source>
         <translation>Mit „quorvane --help“ werden die Optionen gezeigt.</translation>
     </message>
@@ -209,7 +214,7 @@
     </message>
     <message>
         <source>Locked-down room: the menu&apos;s web address opens nothing.</source>
-        <translation>Gesperrter Raum: die Webadresse im Menü öffnet nichts.</translation>
+        <translation>Eingeschränkter Betrieb: die Webadresse im Menü öffnet nichts.</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
@@ -347,6 +352,11 @@ Zwei so verbundene Polyeder heißen duale Polyeder.</translation>
 <context>
     <name>intro0</name>
     <message>
+        <source>There is no web browser on this computer.</source>
+        <extracomment>Shown for a few seconds above the web address when no browser could open it.</extracomment>
+        <translation>Auf diesem Computer gibt es keinen Webbrowser.</translation>
+    </message>
+    <message>
         <source>Quorvane 2</source>
         <translation>Quorvane 2</translation>
     </message>
@@ -432,7 +442,7 @@ Zwei so verbundene Polyeder heißen duale Polyeder.</translation>
     <message>
         <source>Erase</source>
         <extracomment>Turns the pen into a wide eraser.</extracomment>
-        <translation>Gummi</translation>
+        <translation>Radierer</translation>
     </message>
     <message>
         <source>Clear</source>

@@ -26,7 +26,7 @@
     <message>
         <source>Jotter</source>
         <extracomment>On a button picture of 119 by 33 pixels, so keep it short: opens the scribbling pad.</extracomment>
-        <translation>Notas</translation>
+        <translation>Libreta</translation>
     </message>
     <message>
         <source>Scramble</source>
@@ -188,6 +188,11 @@
 <context>
     <name>StartOptions</name>
     <message>
+        <source>activity</source>
+        <extracomment>The value that --start takes, as the help shows it: --start &lt;activity&gt;.</extracomment>
+        <translation>actividad</translation>
+    </message>
+    <message>
         <source>Try &apos;quorvane --help&apos; for the options.</source>
         <translation>Pruebe «quorvane --help» para ver las opciones.</translation>
     </message>
@@ -209,7 +214,7 @@
     </message>
     <message>
         <source>Locked-down room: the menu&apos;s web address opens nothing.</source>
-        <translation>Aula bloqueada: la dirección web del menú no abre nada.</translation>
+        <translation>Modo restringido: la dirección web del menú no abre nada.</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
@@ -346,6 +351,11 @@ Dos poliedros relacionados de esta forma se llaman poliedros duales.</translatio
 </context>
 <context>
     <name>intro0</name>
+    <message>
+        <source>There is no web browser on this computer.</source>
+        <extracomment>Shown for a few seconds above the web address when no browser could open it.</extracomment>
+        <translation>No hay ningún navegador web en este ordenador.</translation>
+    </message>
     <message>
         <source>Quorvane 2</source>
         <translation>Quorvane 2</translation>

@@ -188,6 +188,11 @@
 <context>
     <name>StartOptions</name>
     <message>
+        <source>activity</source>
+        <extracomment>The value that --start takes, as the help shows it: --start &lt;activity&gt;.</extracomment>
+        <translation>activité</translation>
+    </message>
+    <message>
         <source>Try &apos;quorvane --help&apos; for the options.</source>
         <translation>Essayez « quorvane --help » pour voir les options.</translation>
     </message>
@@ -209,7 +214,7 @@
     </message>
     <message>
         <source>Locked-down room: the menu&apos;s web address opens nothing.</source>
-        <translation>Salle verrouillée : l’adresse web du menu n’ouvre rien.</translation>
+        <translation>Mode restreint : l’adresse web du menu n’ouvre rien.</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
@@ -347,6 +352,11 @@ Deux polyèdres liés de cette façon sont appelés polyèdres duaux.</translati
 <context>
     <name>intro0</name>
     <message>
+        <source>There is no web browser on this computer.</source>
+        <extracomment>Shown for a few seconds above the web address when no browser could open it.</extracomment>
+        <translation>Il n’y a pas de navigateur web sur cet ordinateur.</translation>
+    </message>
+    <message>
         <source>Quorvane 2</source>
         <translation>Quorvane 2</translation>
     </message>
@@ -443,13 +453,13 @@ Deux polyèdres liés de cette façon sont appelés polyèdres duaux.</translati
         <source>Flip</source>
         <comment>to portrait</comment>
         <extracomment>Turns the wide pad upright (a narrow button).</extracomment>
-        <translation>Vert.</translation>
+        <translation>Pivot</translation>
     </message>
     <message>
         <source>Flip</source>
         <comment>to landscape</comment>
         <extracomment>Turns the upright pad wide again.</extracomment>
-        <translation>Horiz.</translation>
+        <translation>Pivot</translation>
     </message>
 </context>
 <context>

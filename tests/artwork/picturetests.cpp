@@ -478,8 +478,13 @@ TEST(Pictures, ButtonsLogoIconsAndCursorLookTheirPart) {
                                               QString::fromLatin1(name) + QStringLiteral(".jpg")))
                                   .convertToFormat(QImage::Format_RGB32);
         ASSERT_EQ(button.size(), QSize(119, 33)) << name;
-        // The corner blends into the window; the caption is light on blue.
-        EXPECT_LT(contrast(button.pixel(0, 0), window), 1.15) << name;
+        // The corner blends into the window; the caption is light on blue. The
+        // exit shows on the menu's lighter blue too, so its plate fills the
+        // picture: its corner is the plate's own edge, as the middle of its top is.
+        if (std::string_view(name) == "exit")
+            EXPECT_LT(contrast(button.pixel(0, 0), button.pixel(59, 0)), 1.15) << name;
+        else
+            EXPECT_LT(contrast(button.pixel(0, 0), window), 1.15) << name;
         int light = 0;
         for (int y = 8; y < 25; ++y)
             for (int x = 10; x < 109; ++x) light += luminance(button.pixel(x, y)) > 0.7;
@@ -518,6 +523,17 @@ TEST(Pictures, ButtonsLogoIconsAndCursorLookTheirPart) {
     EXPECT_GT(clear, 300);
 }
 
+// The edge a face is drawn with, as the generator gives it to the file.
+ButtonFace::Edge edgeOf(const QString& path) {
+    const QString stem = path.section(QLatin1Char('.'), 0, 0).section(QLatin1Char('@'), 0, 0);
+    for (const auto& face : WordedFaces::kAll) {
+        if (QString::fromLatin1(face.file.data(), face.file.size())
+                .section(QLatin1Char('.'), 0, 0) == stem)
+            return face.onEveryBackground ? ButtonFace::Edge::Square : ButtonFace::Edge::Rounded;
+    }
+    return ButtonFace::Edge::Rounded;
+}
+
 // Each word sits inside its face with room to spare, at the face's own font
 // size and at both scales: a word too long for it is caught here, not shrunk.
 TEST(Pictures, EveryButtonWordFitsItsFaceInEveryLanguage) {
@@ -535,7 +551,7 @@ TEST(Pictures, EveryButtonWordFitsItsFaceInEveryLanguage) {
         for (int scale : {1, 2}) {
             // The word is what differs from the bare face.
             const QImage face = still.draw(scale);
-            const QImage bare = ButtonFace::draw(QString(), size, scale);
+            const QImage bare = ButtonFace::draw(QString(), size, scale, edgeOf(still.path));
             ASSERT_EQ(face.size(), size * scale) << name;
             QRect ink;
             for (int y = 0; y < face.height(); ++y)

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "duality/core/questionbank.h"
+#include "jotter/core/consolepalette.h"
 #include "language/programlanguage.h"
 #include "module1/module1.h"
 #include "platform/label.h"
@@ -160,6 +161,21 @@ TEST_P(TranslationFit, JotterInBothLayouts) {
     expectEverythingFits(pad);
     click(pad, "Command3");  // portrait
     expectEverythingFits(pad);
+}
+
+// The Jotter's buttons stand beside its colour swatches, so none may read as
+// the name of a colour (a French "Vert." for a flip reads as green).
+TEST_P(TranslationFit, NoJotterButtonReadsAsAColour) {
+    QStringList colourWords;
+    for (int i = 0; i < ConsolePalette::kCount; ++i)
+        colourWords << QCoreApplication::translate("ConsolePalette", ConsolePalette::name(i))
+                           .toLower()
+                           .split(QLatin1Char(' '));
+    for (const QAbstractButton* button : show("notepad")->findChildren<QAbstractButton*>()) {
+        QString word = button->text().toLower();
+        word.remove(QLatin1Char('.'));
+        EXPECT_FALSE(colourWords.contains(word.trimmed())) << button->text().toStdString();
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, TranslationFit, ::testing::ValuesIn(spokenLanguages()),

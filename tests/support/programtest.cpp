@@ -38,6 +38,7 @@ void ProgramTest::resetHooks() {
     PictureFiles::clearReportedFailures();
     Module1::reset();
     desktop::setSizeOverride({});
+    desktop::setAvailableOverride({});
     desktop::setBusyPointer(false);
     shell::setOpenHandler({});
     shell::setLocked(false);
