@@ -13,6 +13,7 @@ packages=(cmake ninja-build g++ clang libclang-rt-14-dev pkg-config qt6-base-dev
           dbus dbus-bin dbus-daemon at-spi2-core python3 python3-pyatspi
           fonts-liberation fonts-wine fonts-dejavu-core
           openbox xdotool wmctrl weston xwayland qt6-wayland
+          orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng libasound2-data
           git dpkg-dev debhelper lintian file desktop-file-utils appstream clang-format clang-tidy cppcheck
           mmdebstrap autopkgtest diffoscope-minimal)
 
