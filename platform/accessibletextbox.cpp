@@ -31,9 +31,15 @@ std::vector<int> boundaries(const QString& text, QAccessible::TextBoundaryType t
     std::vector<int> at{0};
     QTextBoundaryFinder::BoundaryType finderType;
     switch (type) {
-        case QAccessible::CharBoundary: finderType = QTextBoundaryFinder::Grapheme; break;
-        case QAccessible::WordBoundary: finderType = QTextBoundaryFinder::Word; break;
-        case QAccessible::SentenceBoundary: finderType = QTextBoundaryFinder::Sentence; break;
+        case QAccessible::CharBoundary:
+            finderType = QTextBoundaryFinder::Grapheme;
+            break;
+        case QAccessible::WordBoundary:
+            finderType = QTextBoundaryFinder::Word;
+            break;
+        case QAccessible::SentenceBoundary:
+            finderType = QTextBoundaryFinder::Sentence;
+            break;
         default:
             if (length > 0) at.push_back(length);
             return at;
@@ -189,7 +195,8 @@ QRect AccessibleTextBox::characterRect(int offset) const {
     if (offset < 0 || offset >= all.size()) return QRect();
     QStyleOptionFrame option;
     option.initFrom(box());
-    const QRect inside = box()->style()->subElementRect(QStyle::SE_LineEditContents, &option, box());
+    const QRect inside =
+        box()->style()->subElementRect(QStyle::SE_LineEditContents, &option, box());
     const QFontMetrics metrics = box()->fontMetrics();
     const int width = metrics.horizontalAdvance(all);
     int left = inside.left();
@@ -237,8 +244,8 @@ void AccessibleTextBox::replaceText(int startOffset, int endOffset, const QStrin
     QString all = box()->text();
     all.replace(startOffset, endOffset - startOffset, text);
     box()->setText(all);
-    box()->setCursorPosition(qMin(static_cast<int>(all.size()),
-                                  startOffset + static_cast<int>(text.size())));
+    box()->setCursorPosition(
+        qMin(static_cast<int>(all.size()), startOffset + static_cast<int>(text.size())));
 }
 
 QAccessibleInterface* AccessibleTextBox::factory(const QString& className, QObject* object) {

@@ -85,8 +85,8 @@ void say(QWidget* control, const QString& message) {
     if (message.isEmpty() || !control) return;
     if (observer()) observer()(message);
     QWidget* window = control->window();
-    auto* speaker = window->findChild<Speaker*>(QString::fromLatin1(kName),
-                                                 Qt::FindDirectChildrenOnly);
+    auto* speaker =
+        window->findChild<Speaker*>(QString::fromLatin1(kName), Qt::FindDirectChildrenOnly);
     if (!speaker) {
         static const bool installed = [] {
             QAccessible::installFactory(&factory);

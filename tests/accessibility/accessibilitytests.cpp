@@ -131,7 +131,8 @@ TEST_F(AccessibilityTest, EveryVerdictResultInstructionAndAnimationIsSpoken) {
     spoken.clear();
     auto* quiz = static_cast<duality*>(show("duality"));
     ASSERT_FALSE(spoken.isEmpty());
-    EXPECT_TRUE(spoken.last().startsWith(QStringLiteral("Animation: "))) << spoken.last().toStdString();
+    EXPECT_TRUE(spoken.last().startsWith(QStringLiteral("Animation: ")))
+        << spoken.last().toStdString();
     EXPECT_EQ(nameOf(quiz->Image2()), spoken.last());
     const QString question = quiz->Label1()->caption();
     QAccessibleInterface* box = QAccessible::queryAccessibleInterface(quiz->Text1());
@@ -156,7 +157,8 @@ TEST_F(AccessibilityTest, EveryVerdictResultInstructionAndAnimationIsSpoken) {
     EXPECT_EQ(announced.last(), QString::number(Module1::dualanswer));
     EXPECT_EQ(spoken.last(), QStringLiteral("The answer is %1.").arg(Module1::dualanswer));
     quiz->cmdgoClick();
-    EXPECT_EQ(spoken.last(), quiz->Label1()->caption() + QStringLiteral(" ") + nameOf(quiz->Image2()))
+    EXPECT_EQ(spoken.last(),
+              quiz->Label1()->caption() + QStringLiteral(" ") + nameOf(quiz->Image2()))
         << "each new question, with what its animation shows";
     EXPECT_EQ(labels.first().first->text(QAccessible::Name), quiz->Label1()->caption());
 
@@ -174,7 +176,8 @@ TEST_F(AccessibilityTest, EveryVerdictResultInstructionAndAnimationIsSpoken) {
     EXPECT_EQ(spoken.last(), QStringLiteral("Wrong, Try Again"));
     EXPECT_EQ(nameOf(voyage->Label4()), QStringLiteral("Wrong, Try Again"));
     voyage->label2Click();
-    EXPECT_TRUE(spoken.last().startsWith(QStringLiteral("The clue: "))) << spoken.last().toStdString();
+    EXPECT_TRUE(spoken.last().startsWith(QStringLiteral("The clue: ")))
+        << spoken.last().toStdString();
     expectEveryReachableControlNamed(voyage);
     EXPECT_EQ(roleOf(voyage->control(QStringLiteral("Label2"))), QAccessible::Button)
         << "Show Clue";

@@ -59,7 +59,8 @@ struct Piece {
 
 enum class Where { Before, At, After };
 
-Piece ask(QAccessibleTextInterface* t, Where where, int offset, QAccessible::TextBoundaryType type) {
+Piece ask(QAccessibleTextInterface* t, Where where, int offset,
+          QAccessible::TextBoundaryType type) {
     Piece p{{}, -9, -9};
     if (where == Where::Before) p.text = t->textBeforeOffset(offset, type, &p.start, &p.end);
     if (where == Where::At) p.text = t->textAtOffset(offset, type, &p.start, &p.end);
