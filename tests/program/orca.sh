@@ -13,7 +13,7 @@ work=$(mktemp -d)
 wm= xvfb=
 trap 'kill $wm $xvfb 2>/dev/null; wait 2>/dev/null; [ -n "${QUORVANE_KEEP_ORCA_LOG:-}" ] && cp "$work/orca.log" "$QUORVANE_KEEP_ORCA_LOG"; rm -rf "$work"' EXIT
 
-for tool in orca speech-dispatcher openbox xdotool dbus-run-session dbus-send; do
+for tool in orca speech-dispatcher openbox xdotool dbus-run-session dbus-send script; do
     command -v "$tool" > /dev/null || { echo "$tool is not installed"; exit 1; }
 done
 [ -x /usr/lib/speech-dispatcher-modules/sd_espeak-ng ] ||
@@ -48,7 +48,10 @@ timeout 240 dbus-run-session -- bash -c '
     speech-dispatcher --run-single --timeout 0 --config-dir "$XDG_CONFIG_HOME/speech-dispatcher" \
         --log-dir "$work" > "$work/speechd.out" 2>&1 &
     speechd=$!
-    orca --user-prefs "$work/orca" --debug-file="$work/orca.log" > "$work/orca.out" 2>&1 &
+    # Orca writes its debug log in blocks to a file but line by line to a
+    # terminal: script gives it one and copies each line to the log at once.
+    script --quiet --flush --command "orca --user-prefs $work/orca --debug-file=/dev/stdout" \
+        "$work/orca.log" > /dev/null 2>&1 < /dev/null &
     orca=$!
     /usr/bin/python3 "$here/orcaplay.py" "$work/orca.log" "$program" "$work"
     status=$?

@@ -17,7 +17,6 @@ from voyagegraph import circuit_keys
 
 LOG, PROGRAM, WORK = sys.argv[1], sys.argv[2], sys.argv[3]
 WAIT = 20.0
-NUDGE = 1.5
 app = None
 
 
@@ -50,7 +49,6 @@ class Speech:
     def heard(self, what, pattern, timeout=WAIT):
         """Waits until Orca has said something matching the pattern; returns the match."""
         end = time.time() + timeout
-        nudge = time.time() + NUDGE
         while time.time() < end:
             for line in self.lines():
                 found = re.search(pattern, line, re.IGNORECASE)
@@ -58,11 +56,6 @@ class Speech:
                     return found
             if app is not None and app.poll() is not None:
                 fail(f"the program ended while waiting to hear {what}")
-            if time.time() > nudge:
-                # Orca writes its log in blocks; the lines that a Shift press
-                # (nothing to the program) adds push out what it has said.
-                keys("shift")
-                nudge = time.time() + NUDGE
             time.sleep(0.1)
         fail(f"Orca did not say {what} (/{pattern}/) within {timeout:.0f} s")
 
