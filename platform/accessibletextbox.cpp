@@ -249,9 +249,11 @@ void AccessibleTextBox::replaceText(int startOffset, int endOffset, const QStrin
 }
 
 QAccessibleInterface* AccessibleTextBox::factory(const QString& className, QObject* object) {
-    if (className == QLatin1String("QLineEdit") && object && object->isWidgetType())
-        return new AccessibleTextBox(static_cast<QLineEdit*>(object));
-    return nullptr;
+    if (className != QLatin1String("QLineEdit") || !object || !object->isWidgetType())
+        return nullptr;
+    // A box that hides what is typed keeps Qt's own interface, which hides it too.
+    auto* box = static_cast<QLineEdit*>(object);
+    return box->echoMode() == QLineEdit::Normal ? new AccessibleTextBox(box) : nullptr;
 }
 
 void AccessibleTextBox::setLabel(QLineEdit* box, QWidget* label) {
