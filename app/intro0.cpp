@@ -182,9 +182,28 @@ void intro0::onLoad() {
     for (int i = 0; i <= 5; ++i) chain << m_rightTopics(i);
     chain << m_webAddress << m_exit;
     setTabChain(chain);
-    // The menu itself holds the focus until a key moves it, so no topic is
-    // highlighted before the pupil asks for one.
+    // The first live topic holds the focus from the start, so a screen reader
+    // names it as the menu arrives; its highlight waits for the first key, so
+    // no topic is highlighted before the pupil asks for one.
     setFocus(Qt::ActiveWindowFocusReason);
+    for (QWidget* w : chain) {
+        if (w->isEnabled() && !w->isHidden()) {
+            w->setFocus(Qt::ActiveWindowFocusReason);
+            break;
+        }
+    }
+}
+
+bool intro0::focusNextPrevChild(bool next) {
+    // The first step forward from the topic that holds the focus unmarked
+    // marks it: Tab and the arrows begin on the first live topic, as they
+    // would from the menu itself.
+    auto* topic = qobject_cast<Label*>(focusWidget());
+    if (next && topic && !topic->showsKeyboardFocus()) {
+        topic->showKeyboardFocus();
+        return true;
+    }
+    return Screen::focusNextPrevChild(next);
 }
 
 void intro0::keyPressEvent(QKeyEvent* event) {

@@ -14,11 +14,12 @@ packages=(cmake ninja-build g++ pkgconf qt6-base-dev libgl-dev libgif-dev libima
           qt6-tools-dev qt6-l10n-tools qt6-translations-l10n qt6-wayland
           fonts-liberation fonts-wine fonts-dejavu-core fonts-noto-cjk)
 # What the tests add: the test framework, a fuzzing compiler, virtual
-# displays, window managers and a compositor, the accessibility bus, the
-# static checks, and Debian's packaging tools and checks.
+# displays, window managers and a compositor, the accessibility bus and
+# the screen reader with its speech, the static checks, and Debian's packaging tools and checks.
 test_packages=(libgtest-dev libgmock-dev clang libclang-rt-dev
                xvfb xauth x11-utils openbox xdotool wmctrl weston xwayland
                dbus dbus-bin dbus-daemon at-spi2-core python3 python3-pyatspi
+               orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng libasound2-data
                git dpkg-dev debhelper lintian blhc file desktop-file-utils appstream
                clang-format clang-tidy cppcheck
                mmdebstrap autopkgtest piuparts diffoscope-minimal)

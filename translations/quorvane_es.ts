@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>Animation</name>
+    <message>
+        <source>Animation: a cube turns with an octahedron inside it, each corner of the octahedron at the centre of a face of the cube.</source>
+        <translation>Animación: un cubo gira con un octaedro dentro, cada vértice del octaedro en el centro de una cara del cubo.</translation>
+    </message>
+    <message>
+        <source>Animation: a tetrahedron turns with its dual, another tetrahedron, growing through it into a star.</source>
+        <translation>Animación: un tetraedro gira con su dual, otro tetraedro, que lo atraviesa creciendo hasta formar una estrella.</translation>
+    </message>
+    <message>
+        <source>Animation: a dodecahedron turns with an icosahedron inside it, each corner of the icosahedron at the centre of a face of the dodecahedron.</source>
+        <translation>Animación: un dodecaedro gira con un icosaedro dentro, cada vértice del icosaedro en el centro de una cara del dodecaedro.</translation>
+    </message>
+    <message>
+        <source>The clue: a dodecahedron opens out flat into the graph on this screen, and a route travels along half of a circuit.</source>
+        <translation>La pista: un dodecaedro se despliega en el grafo de esta pantalla, y un camino recorre la mitad de un ciclo.</translation>
+    </message>
+</context>
+<context>
     <name>ButtonFace</name>
     <message>
         <source>Exit</source>
@@ -308,6 +327,16 @@ Dos poliedros relacionados de esta forma se llaman poliedros duales.</translatio
         <extracomment>Button: back to the topic menu.</extracomment>
         <translation>Salir</translation>
     </message>
+    <message>
+        <source>%1. The answer box is empty again.</source>
+        <extracomment>Spoken after &quot;Wrong, Try Again&quot;, which empties the answer box.</extracomment>
+        <translation>%1. La casilla de respuesta vuelve a estar vacía.</translation>
+    </message>
+    <message>
+        <source>The answer is %1.</source>
+        <extracomment>Spoken when the expected answer is shown; %1 is the number the screen shows.</extracomment>
+        <translation>La respuesta es %1.</translation>
+    </message>
 </context>
 <context>
     <name>hamilton</name>
@@ -347,6 +376,10 @@ Dos poliedros relacionados de esta forma se llaman poliedros duales.</translatio
         <source>Answer</source>
         <extracomment>Button: show a solution.</extracomment>
         <translation>Solución</translation>
+    </message>
+    <message>
+        <source>Find a Hamiltonian circuit on the dodecahedral graph shown here. The arrow keys go from road to road, and Space marks a road or takes its mark away. Tab leads on to Show Clue and Check.</source>
+        <translation>Encuentra un ciclo hamiltoniano en el grafo del dodecaedro. Las flechas van de camino en camino, y la barra espaciadora marca un camino o le quita la marca. Tab lleva a «Ver pista» y a «Comprobar».</translation>
     </message>
 </context>
 <context>

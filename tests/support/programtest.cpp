@@ -6,6 +6,7 @@
 #include "language/programlanguage.h"
 #include "module1/module1.h"
 #include "platform/accessiblelabel.h"
+#include "platform/announcer.h"
 #include "platform/application.h"
 #include "platform/desktop.h"
 #include "platform/picturefiles.h"
@@ -46,6 +47,7 @@ void ProgramTest::resetHooks() {
     application::setEndHandler({});
     Random::setSource({});
     AccessibleLabel::setAnnouncementObserver({});
+    announcer::setObserver({});
     programlanguage::uninstall();
 }
 
