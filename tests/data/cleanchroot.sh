@@ -4,11 +4,11 @@
 #
 #   chroot_base <cache>             sets base_tarball: mmdebstrap --variant=buildd
 #                                   (essential packages and build-essential only)
-#   chroot_for_build <cache> <src> [<package>...]
-#                                   sets build_tarball: that system plus what
+#   chroot_for_build <cache> <src>  sets build_tarball: that system plus what
 #                                   <src>/debian/control names in Build-Depends
-#                                   (and the packages named), kept under a name
-#                                   made from that field and those names
+#                                   and lintian (so that the release's own
+#                                   lintian checks what was built there), kept
+#                                   under a name made from that field
 #   chroot_run <tarball> <folder> <command...>
 #                                   unpacks the tarball into a fresh root, makes
 #                                   <folder> appear there at its own path, and
@@ -40,9 +40,7 @@ chroot_base() {
 }
 
 chroot_for_build() {
-    local cache=$1 src=$2 key
-    shift 2
-    local extra="$*"
+    local cache=$1 src=$2 key extra=lintian
     chroot_base "$cache" || return 1
     # Only the field matters: another change of debian/control keeps the system.
     key=$({ sed -n '/^Build-Depends/,/^[^ ]/p' "$src/debian/control"; echo "$extra"; } | sha256sum | cut -c1-12)
