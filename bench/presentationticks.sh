@@ -12,8 +12,12 @@ set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=$(realpath -m "${1:-$root/build-bench}")
-[ -f "$build/CMakeCache.txt" ] ||
-    cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
+if [ -f "$build/CMakeCache.txt" ]; then
+    cmake -S "$root" -B "$build" -DQUORVANE_BENCHMARKS=ON > /dev/null
+else
+    cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DQUORVANE_BENCHMARKS=ON > /dev/null
+fi
 cmake --build "$build" --target screen_bench quorvane_pictures > "$build/presentation-build.log" 2>&1 ||
     { cat "$build/presentation-build.log" >&2; exit 1; }
 
