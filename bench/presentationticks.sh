@@ -3,7 +3,7 @@
 # painted, at the ordinary scale and at the factors `--fullscreen` chooses on
 # classroom boards filled by the 800x600 window: 1.8 on 1920x1080 (the `@2x`
 # pictures, reduced), 2.4 on 2560x1440 and 3.6 on 3840x2160 (the `@3x` ones,
-# reduced and blown up), through the same Qt scaling the program sets. Prints
+# reduced and blown up), through the same twips scale the program sets. Prints
 # one table of medians: each painted tick once its frames are kept, and the
 # clue's first loop, in which each frame is read as the animation reaches it.
 #
@@ -12,8 +12,12 @@ set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=$(realpath -m "${1:-$root/build-bench}")
-[ -f "$build/CMakeCache.txt" ] ||
-    cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
+if [ -f "$build/CMakeCache.txt" ]; then
+    cmake -S "$root" -B "$build" -DQUORVANE_BENCHMARKS=ON > /dev/null
+else
+    cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DQUORVANE_BENCHMARKS=ON > /dev/null
+fi
 cmake --build "$build" --target screen_bench quorvane_pictures > "$build/presentation-build.log" 2>&1 ||
     { cat "$build/presentation-build.log" >&2; exit 1; }
 
@@ -22,7 +26,7 @@ trap 'rm -rf "$work"' EXIT
 filter='timer1Tick.*paint:1|firstLoop'
 scales=(1 1.8 2.4 3.6)
 for scale in "${scales[@]}"; do
-    QT_SCALE_FACTOR=$scale QT_QPA_PLATFORM=offscreen "$build/bench/screen_bench" \
+    QT_QPA_PLATFORM=offscreen "$build/bench/screen_bench" --scale="$scale" \
         --benchmark_filter="$filter" --benchmark_format=csv --benchmark_repetitions=5 \
         --benchmark_report_aggregates_only=true > "$work/$scale" 2> "$work/$scale.log" ||
         { cat "$work/$scale.log" >&2; exit 1; }

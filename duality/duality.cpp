@@ -7,6 +7,8 @@
 #include <QPixmap>
 #include <QTimer>
 
+#include <cmath>
+
 #include "app/standardlayout.h"
 #include "duality/core/answercheck.h"
 #include "duality/core/questionbank.h"
@@ -87,8 +89,7 @@ duality::duality() : Screen(QStringLiteral("duality")) {
     m_answerBox->setAccessibleName(tr("Your answer"));
     // A screen reader reads the question whenever the box takes the focus.
     AccessibleTextBox::setLabel(m_answerBox, m_question);
-    QFont answerFont = fonts::fromPoints(kTahoma, 48);
-    m_answerBox->setFont(answerFont);
+    fonts::apply(m_answerBox, kTahoma, 48);
     m_answerBox->setAlignment(Qt::AlignCenter);
     twips::setGeometry(m_answerBox, 7680, 5280, 1695, 1275);
 
@@ -141,12 +142,25 @@ duality::duality() : Screen(QStringLiteral("duality")) {
 QTimer* duality::Timer1() const { return m_player->timer(); }
 
 void duality::setFullScreenPointer() {
-    const QImage picture = PictureFiles::load(QStringLiteral("Images\\fullscreen-cursor.png"));
-    if (picture.isNull())
+    QImage picture = PictureFiles::load(QStringLiteral("Images\\fullscreen-cursor.png"));
+    if (picture.isNull()) {
         m_fullScreen->setCursor(Qt::PointingHandCursor);
-    else
-        m_fullScreen->setCursor(QCursor(QPixmap::fromImage(picture), kCursorHotX, kCursorHotY));
+        return;
+    }
+    // The pointer grows and shrinks with the screen, its tip still on the hot spot.
+    const double scale = twips::scale();
+    if (scale != 1.0) {
+        const qreal ratio = devicePixelRatioF();
+        picture = picture.scaled((PictureFiles::drawnSize(picture) * ratio).toSize(),
+                                 Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        picture.setDevicePixelRatio(ratio);
+    }
+    m_fullScreen->setCursor(QCursor(QPixmap::fromImage(picture),
+                                    static_cast<int>(std::lround(kCursorHotX * scale)),
+                                    static_cast<int>(std::lround(kCursorHotY * scale))));
 }
+
+void duality::onScaleChanged() { setFullScreenPointer(); }
 
 void duality::onLoad() {
     standardlayout(*this);

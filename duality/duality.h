@@ -52,6 +52,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void onScaleChanged() override;
 
 private:
     Label* makeText(const QString& name, const QString& caption, int top, int height);

@@ -202,7 +202,8 @@ void hamilton::paintSurface(QPainter& painter) {
         if (!handle->hasFocus()) continue;
         painter.save();
         painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(QPen(kFocusMark, kFocusMarkWidth, Qt::SolidLine, Qt::RoundCap));
+        painter.setPen(
+            QPen(kFocusMark, twips::scaled(kFocusMarkWidth), Qt::SolidLine, Qt::RoundCap));
         painter.drawLine(m_edgeLines(handle->edge())->pixelLine());
         painter.restore();
     }

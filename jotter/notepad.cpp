@@ -175,34 +175,54 @@ void notepad::onLoad() {
     wipeDrawing();
 }
 
-QImage notepad::blankDrawing(QSize logical) const {
-    // Kept at the screen's own pixel density, so strokes stay sharp on a
-    // high-density screen; painters on it still work in logical pixels.
-    const qreal ratio = devicePixelRatioF();
-    QImage drawing((QSizeF(logical) * ratio).toSize(), QImage::Format_RGB32);
+QImage notepad::blankDrawing(QSizeF designed) const {
+    // Kept at the pixels the screen shows, at its scale and on a high-density
+    // screen at its ratio too, so strokes stay sharp; painters on it work in
+    // pixels as designed (15 twips each), so a stroke is placed as precisely
+    // as the pointer reports it.
+    const qreal ratio = twips::scale() * devicePixelRatioF();
+    QImage drawing((designed * ratio).toSize().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
     drawing.setDevicePixelRatio(ratio);
     drawing.fill(backColour());
     return drawing;
 }
 
+QSizeF notepad::designedSize() const { return QSizeF(size()) / twips::scale(); }
+
 void notepad::wipeDrawing() {
-    const QSize size =
-        this->size().expandedTo(m_drawing.deviceIndependentSize().toSize()).expandedTo(QSize(1, 1));
-    m_drawing = blankDrawing(size);
+    m_drawing = blankDrawing(designedSize().expandedTo(m_drawing.deviceIndependentSize()));
     update();
+}
+
+void notepad::keepDrawing(QSizeF designed) {
+    // What is drawn is kept, in place; any new strip is bare pad.
+    QImage kept = blankDrawing(designed);
+    if (!m_drawing.isNull()) {
+        QPainter painter(&kept);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(QRectF(QPointF(0, 0), m_drawing.deviceIndependentSize()), m_drawing);
+    }
+    m_drawing = kept;
 }
 
 void notepad::resizeEvent(QResizeEvent* event) {
     Screen::resizeEvent(event);
-    const QSize drawn = m_drawing.deviceIndependentSize().toSize();
-    if (size().width() <= drawn.width() && size().height() <= drawn.height()) return;
-    // Growing keeps what is drawn; the new strip is bare pad.
-    QImage grown = blankDrawing(size().expandedTo(drawn));
-    if (!m_drawing.isNull()) QPainter(&grown).drawImage(0, 0, m_drawing);
-    m_drawing = grown;
+    const QSizeF drawn = m_drawing.deviceIndependentSize();
+    const QSizeF now = designedSize();
+    if (now.width() <= drawn.width() + 0.5 && now.height() <= drawn.height() + 0.5) return;
+    keepDrawing(now.expandedTo(drawn));
 }
 
-void notepad::paintSurface(QPainter& painter) { painter.drawImage(0, 0, m_drawing); }
+void notepad::onScaleChanged() {
+    // The drawing is kept as it was, at the pixels of the new scale.
+    keepDrawing(m_drawing.deviceIndependentSize().expandedTo(designedSize()));
+    update();
+}
+
+void notepad::paintSurface(QPainter& painter) {
+    painter.drawImage(QRectF(QPointF(0, 0), m_drawing.deviceIndependentSize() * twips::scale()),
+                      m_drawing);
+}
 
 void notepad::padPressed(QPointF twips) { m_currentPoint = twips; }
 
@@ -211,9 +231,7 @@ void notepad::padMoved(Qt::MouseButtons buttons, QPointF twips) {
     QPainter painter(&m_drawing);
     painter.setPen(
         QPen(toQColor(m_pen.colour()), m_pen.width(), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    const QPointF from(twips::toPixelsF(m_currentPoint.x()), twips::toPixelsF(m_currentPoint.y()));
-    const QPointF to(twips::toPixelsF(twips.x()), twips::toPixelsF(twips.y()));
-    painter.drawLine(from, to);
+    painter.drawLine(m_currentPoint / twips::kPerPixel, twips / twips::kPerPixel);
     m_currentPoint = twips;
     update();
 }

@@ -26,7 +26,8 @@ public:
 
     const JotterPen& pen() const { return m_pen; }
     PadLayout::Orientation orientation() const { return m_orientation; }
-    // The drawing, one pixel a screen pixel, from the pad's top-left corner.
+    // The drawing, one pixel a screen pixel, from the pad's top-left corner
+    // (its device pixel ratio is the twips scale times the screen's own).
     const QImage& drawing() const { return m_drawing; }
     // Where the next line starts, in twips.
     QPointF currentPoint() const { return m_currentPoint; }
@@ -51,6 +52,7 @@ public:
 protected:
     void paintSurface(QPainter& painter) override;
     void resizeEvent(QResizeEvent* event) override;
+    void onScaleChanged() override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -62,7 +64,11 @@ private:
     // After a flip: the pad moves only as far as it must to stay on the
     // desktop's available area, its buttons first.
     void keepInside();
-    QImage blankDrawing(QSize logical) const;
+    // A bare pad of `designed` pixels as designed, at the screen's pixels.
+    QImage blankDrawing(QSizeF designed) const;
+    QSizeF designedSize() const;
+    // The drawing at the screen's pixels now, at least `designed` in size.
+    void keepDrawing(QSizeF designed);
 
     JotterPen m_pen;
     PadLayout::Orientation m_orientation = PadLayout::Orientation::Landscape;

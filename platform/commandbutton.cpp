@@ -19,7 +19,7 @@ void CommandButton::setFaceColour(const QColor& colour) {
 }
 
 void CommandButton::setFontPoints(const QString& family, double points, bool bold) {
-    setFont(fonts::fromPoints(family, points, bold));
+    fonts::apply(this, family, points, bold);
 }
 
 void CommandButton::keyPressEvent(QKeyEvent* event) {

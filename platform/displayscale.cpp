@@ -1,14 +1,13 @@
 #include "platform/displayscale.h"
 
-#include <QtGui/private/qhighdpiscaling_p.h>
-#include <qpa/qplatformscreen.h>
 #include <QApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
 #include <QWidget>
 
-#include <functional>
+#include <algorithm>
+#include <cmath>
 
 #include "platform/core/screenfit.h"
 #include "platform/desktop.h"
@@ -22,9 +21,10 @@ struct State {
     bool presentation = false;
     double factor = 1.0;
     QSize logical;
-    double startFactor = 1.0;  // Qt's factor before choose()
     QColor backdropColour;
     QWidget* backdrop = nullptr;
+    QFont applicationFont;  // as Qt chose it, before any scale
+    bool fontKept = false;
 };
 
 State& state() {
@@ -34,22 +34,36 @@ State& state() {
 
 ScreenFit::Area area(const QRect& r) { return {r.x(), r.y(), r.width(), r.height()}; }
 
-// The factor QT_SCALE_FACTOR asked for, which the one chosen here replaces.
-double asked() {
-    bool ok = false;
-    const double f = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble(&ok);
-    return ok && f > 0 ? f : 1.0;
+// The scale for a window of `logical` pixels on `screen`: filling the whole
+// screen in presentation mode, otherwise fitting the available area at no
+// more than 1. The screen's geometry is in Qt's pixels, of which a
+// high-density screen has fewer than device pixels; its own ratio comes on
+// top of the scale.
+double wanted(const QScreen* screen, QSize logical, bool presentation) {
+    if (presentation)
+        return ScreenFit::filling(area(screen->geometry()), logical.width(), logical.height());
+    return ScreenFit::fitting(area(screen->geometry()), area(screen->availableGeometry()),
+                              logical.width(), logical.height());
 }
 
-// The factor for a window of `logical` pixels on `device`, where Qt's own
-// factor before any choice was `start`: filling the whole screen in
-// presentation mode, otherwise fitting the available area at no more than
-// `start`.
-double wanted(const QPlatformScreen* device, QSize logical, double start, bool presentation) {
-    if (presentation)
-        return ScreenFit::filling(area(device->geometry()), logical.width(), logical.height());
-    return start * ScreenFit::fitting(area(device->geometry()), area(device->availableGeometry()),
-                                      logical.width() * start, logical.height() * start);
+// Every screen takes its twips at the new scale; what Qt draws in its own
+// font (tooltips, a button's caption in place of its picture) grows and
+// shrinks with them.
+void setScale(double factor) {
+    State& s = state();
+    s.factor = factor;
+    twips::setScale(factor);
+    if (!qobject_cast<QApplication*>(QCoreApplication::instance())) return;
+    if (!s.fontKept) {
+        s.applicationFont = QApplication::font();
+        s.fontKept = true;
+    }
+    QFont font = s.applicationFont;
+    if (font.pixelSize() > 0)
+        font.setPixelSize(std::max(1, static_cast<int>(std::lround(font.pixelSize() * factor))));
+    else
+        font.setPointSizeF(font.pointSizeF() * factor);
+    QApplication::setFont(font);
 }
 
 }  // namespace
@@ -57,23 +71,10 @@ double wanted(const QPlatformScreen* device, QSize logical, double start, bool p
 void choose(QSize logical, bool presentation) {
     state().presentation = presentation;
     state().logical = logical;
-    QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen || !screen->handle() || logical.isEmpty()) return;
-    // The platform's own geometry is in device pixels, whatever factor Qt has.
-    const QPlatformScreen* device = screen->handle();
-    const double current = QHighDpiScaling::factor(screen);
-    state().startFactor = state().factor = current;
-    const double change = wanted(device, logical, current, presentation) / current;
-    if (qFuzzyCompare(change, 1.0)) return;
-    state().factor = current * change;
-    // Qt draws nothing smaller than its device pixel ratio of 1, so a smaller
-    // window is drawn in smaller pixels: more twips to each.
-    if (state().factor < 1) {
-        if (!qFuzzyCompare(current, 1.0)) QHighDpiScaling::setGlobalFactor(asked() / current);
-        twips::setShrink(state().factor);
-        return;
-    }
-    QHighDpiScaling::setGlobalFactor(asked() * change);
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen || logical.isEmpty()) return;
+    const double factor = wanted(screen, logical, presentation);
+    if (!qFuzzyCompare(factor, twips::scale())) setScale(factor);
 }
 
 bool presentation() { return state().presentation; }
@@ -116,19 +117,6 @@ protected:
     }
 };
 
-// Qt warns that the factor is meant to be set before any window exists; here
-// every window is placed and sized again right after.
-void quietly(const std::function<void()>& change) {
-    static QtMessageHandler previous = nullptr;
-    previous = qInstallMessageHandler(
-        [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
-            if (!message.startsWith(QLatin1String("QHighDpiScaling")))
-                previous(type, context, message);
-        });
-    change();
-    qInstallMessageHandler(previous);
-}
-
 }  // namespace
 
 void installToggleKey(const QColor& backdrop) {
@@ -141,20 +129,17 @@ void installToggleKey(const QColor& backdrop) {
 }
 
 bool toggle() {
-    QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen || !screen->handle() || state().logical.isEmpty() || twips::shrink() < 1)
-        return false;
-    const QPlatformScreen* device = screen->handle();
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen || state().logical.isEmpty() || twips::scale() < 1) return false;
     const bool presentation = !state().presentation;
-    const double target = wanted(device, state().logical, state().startFactor, presentation);
+    const double target = wanted(screen, state().logical, presentation);
     if (target < 1) return false;
     const double oldWidth = desktop::widthTwips(), oldHeight = desktop::heightTwips();
     QList<Screen*> screens;
     for (QWidget* w : QApplication::topLevelWidgets()) {
         if (auto* s = qobject_cast<Screen*>(w)) screens << s;
     }
-    quietly([&] { QHighDpiScaling::setGlobalFactor(asked() * target / state().startFactor); });
-    state().factor = target;
+    setScale(target);
     state().presentation = presentation;
     const QSizeF before(oldWidth, oldHeight), after(desktop::widthTwips(), desktop::heightTwips());
     if (presentation)

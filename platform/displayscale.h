@@ -3,14 +3,15 @@
 #include <QColor>
 #include <QSize>
 
-// How many device pixels a logical pixel (15 twips) takes on this display.
-// Every screen keeps its twips; only this factor changes, as it does on a
-// high-density screen: down where the standard window would not fit the
-// desktop's available area, up to fill the screen in presentation mode.
+// The scale every screen is drawn at (twips::scale): how many pixels a pixel
+// as designed (15 twips) takes. Every screen keeps its twips; only this
+// factor changes: down where the standard window would not fit the desktop's
+// available area, up to fill the screen in presentation mode. A high-density
+// screen's own device pixel ratio, which Qt applies, comes on top of it.
 namespace displayscale {
 
-// Chooses the factor for a window of `logical` pixels and sets it. Must run
-// after the application exists and before any window is made. Where the
+// Chooses the factor for a window of `logical` pixels and sets it. Runs
+// after the application exists and before any screen is made. Where the
 // window fits and presentation mode is off, nothing changes at all.
 void choose(QSize logical, bool presentation);
 
@@ -19,12 +20,12 @@ void choose(QSize logical, bool presentation);
 bool presentation();
 void showBackdrop(const QColor& colour);
 
-// F11 in any window switches presentation mode on and off, where both scales
-// are Qt's own (a window drawn smaller cannot change its scale live).
+// F11 in any window switches presentation mode on and off, where both
+// scales are 1 or more (a program drawn smaller to fit its desktop stays so).
 void installToggleKey(const QColor& backdrop);
 bool toggle();
 
-// The factor chosen (1 when choose() left the display alone).
+// The factor chosen (1 when choose() left the display alone, or after F11).
 double factor();
 
 }  // namespace displayscale

@@ -2,6 +2,8 @@
 
 #include <QFile>
 #include <QFontDatabase>
+#include <QVariant>
+#include <QWidget>
 
 #include "platform/twips.h"
 
@@ -33,6 +35,31 @@ QFont fromPoints(const QString& family, double points, bool bold) {
     font.setPixelSize(twips::pointsToPixels(points));
     font.setBold(bold);
     return font;
+}
+
+namespace {
+const char* const kPoints = "fontPoints";
+}  // namespace
+
+void apply(QWidget* w, const QString& family, double points, bool bold) {
+    w->setFont(fromPoints(family, points, bold));
+    w->setProperty(kPoints, points);
+}
+
+void copyPoints(const QWidget* from, QWidget* to) {
+    to->setProperty(kPoints, from->property(kPoints));
+}
+
+void sizeAgain(QWidget* w) {
+    QList<QWidget*> all = w->findChildren<QWidget*>();
+    all.prepend(w);
+    for (QWidget* each : all) {
+        const QVariant points = each->property(kPoints);
+        if (!points.isValid()) continue;
+        QFont font = each->font();
+        font.setPixelSize(twips::pointsToPixels(points.toDouble()));
+        each->setFont(font);
+    }
 }
 
 }  // namespace fonts

@@ -4,7 +4,7 @@
 #include <QPainter>
 
 #include "platform/directframes.h"
-#include "platform/twips.h"
+#include "platform/picturefiles.h"
 
 ImageBox::ImageBox(QWidget* parent, const QString& name, Fit fit)
     : QWidget(parent),
@@ -38,7 +38,7 @@ void ImageBox::setBackColour(const QColor& colour) {
 bool ImageBox::fillsItself(const QImage& picture) const {
     if (picture.isNull() || picture.hasAlphaChannel()) return false;
     if (m_fit == Fit::Stretch) return true;
-    const QSizeF drawn = picture.deviceIndependentSize() * twips::shrink();
+    const QSizeF drawn = PictureFiles::drawnSize(picture);
     return drawn.width() >= width() && drawn.height() >= height();
 }
 
@@ -48,11 +48,8 @@ void ImageBox::paintPicture(QPainter& painter, const QImage& picture) const {
     if (m_fit == Fit::Stretch) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawImage(rect(), picture);
-    } else if (twips::shrink() < 1) {
-        painter.drawImage(QRectF(QPointF(0, 0), picture.deviceIndependentSize() * twips::shrink()),
-                          picture);
     } else {
-        painter.drawImage(0, 0, picture);
+        PictureFiles::draw(painter, QPointF(0, 0), picture);
     }
 }
 

@@ -51,7 +51,7 @@ void Label::setWordWrap(bool wrap) {
 }
 
 void Label::setFontPoints(const QString& family, double points, bool bold) {
-    setFont(fonts::fromPoints(family, points, bold));
+    fonts::apply(this, family, points, bold);
     update();
 }
 
@@ -63,6 +63,7 @@ int Label::index() const {
 Label* Label::copyAs(int newIndex) const {
     auto* copy = new Label(parentWidget(), objectName(), newIndex);
     copy->setFont(font());
+    fonts::copyPoints(this, copy);
     copy->m_caption = m_caption;
     copy->m_fore = m_fore;
     copy->m_back = m_back;
@@ -150,18 +151,27 @@ void Label::paintEvent(QPaintEvent*) {
         painter.setPen(m_fore);
         painter.drawText(rect(), textFlags(), m_caption);
     } else {
-        // Greyed out and engraved, the usual look of a control that cannot be used.
+        // Greyed out and engraved, the usual look of a control that cannot be
+        // used: a white copy one device pixel down and right, at any scale and
+        // on any screen. Any further and the copy parts from the grey: the
+        // text looks doubled.
+        const qreal onePixel = 1.0 / devicePixelRatioF();
         painter.setPen(QColor(255, 255, 255));
-        painter.drawText(rect().translated(1, 1), textFlags(), m_caption);
+        painter.drawText(QRectF(rect()).translated(onePixel, onePixel), textFlags(), m_caption);
         painter.setPen(QColor(128, 128, 128));
         painter.drawText(rect(), textFlags(), m_caption);
     }
     if (m_keyboardFocus && m_focusLook == FocusLook::Frame && hasFocus()) {
-        // Black and white together, so the frame shows on any colour, swatches included.
+        // Black and white together, so the frame shows on any colour, swatches
+        // included; drawn as designed, at the scale.
+        const double scale = twips::scale();
+        painter.scale(scale, scale);
+        const QRect designed =
+            QRect(QPoint(0, 0), (QSizeF(size()) / scale).toSize()).adjusted(1, 1, -2, -2);
         painter.setPen(QPen(Qt::black, 1));
-        painter.drawRect(rect().adjusted(1, 1, -2, -2));
+        painter.drawRect(designed);
         painter.setPen(QPen(Qt::white, 1, Qt::DotLine));
-        painter.drawRect(rect().adjusted(1, 1, -2, -2));
+        painter.drawRect(designed);
     }
 }
 

@@ -5,6 +5,8 @@
 #include <QStyleOptionButton>
 
 #include "platform/keys.h"
+#include "platform/picturefiles.h"
+#include "platform/twips.h"
 
 PictureButton::PictureButton(QWidget* parent, const QString& name, const QString& caption)
     : QAbstractButton(parent) {
@@ -23,7 +25,7 @@ void PictureButton::setPicture(const QImage& picture) {
 void PictureButton::setTabStop(bool on) { setFocusPolicy(on ? Qt::StrongFocus : Qt::ClickFocus); }
 
 QSize PictureButton::sizeHint() const {
-    return m_picture.isNull() ? QSize(119, 33) : m_picture.deviceIndependentSize().toSize();
+    return m_picture.isNull() ? QSize(119, 33) : PictureFiles::drawnSize(m_picture).toSize();
 }
 
 void PictureButton::paintEvent(QPaintEvent*) {
@@ -36,16 +38,21 @@ void PictureButton::paintEvent(QPaintEvent*) {
         style()->drawControl(QStyle::CE_PushButton, &option, &painter, this);
         return;
     }
-    // The picture sits in the middle of the face and moves a pixel when pressed.
-    const QPoint shift = isDown() ? QPoint(1, 1) : QPoint(0, 0);
-    const QSizeF size = m_picture.deviceIndependentSize();
+    // The picture sits in the middle of the face, drawn with the screen at
+    // its scale, and moves a pixel when pressed.
+    const double scale = twips::scale();
+    const QPointF shift = isDown() ? QPointF(scale, scale) : QPointF(0, 0);
+    const QSizeF size = PictureFiles::drawnSize(m_picture);
     const QRectF target(
         QPointF((width() - size.width()) / 2, (height() - size.height()) / 2) + shift, size);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(target, m_picture);
     if (hasFocus()) {
+        // The focus mark as designed, drawn at the scale.
+        painter.scale(scale, scale);
+        const QRect designed(QPoint(0, 0), (QSizeF(this->size()) / scale).toSize());
         painter.setPen(QPen(QColor(255, 255, 255, 160), 1, Qt::DotLine));
-        painter.drawRect(rect().adjusted(2, 2, -3, -3));
+        painter.drawRect(designed.adjusted(2, 2, -3, -3));
     }
 }
 

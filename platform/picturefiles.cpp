@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageReader>
+#include <QPainter>
 #include <QScreen>
 #include <QSet>
 
@@ -14,6 +15,7 @@
 
 #include "module1/animationtable.h"
 #include "module1/wordedfaces.h"
+#include "platform/twips.h"
 
 namespace {
 
@@ -146,14 +148,15 @@ QImage readFile(const QString& path, QString* why) {
 
 namespace {
 
-// The most device pixels to a logical pixel on any screen, as it is now: the
-// application's own figure is kept from before a change of scale.
+// The most device pixels to a pixel as designed on any screen, as it is now:
+// the screen's own ratio (a high-density screen's) times the twips scale.
 double densestRatio() {
-    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) return 1.0;
     double ratio = 1.0;
-    for (const QScreen* screen : QGuiApplication::screens())
-        ratio = std::max(ratio, screen->devicePixelRatio());
-    return ratio;
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+        for (const QScreen* screen : QGuiApplication::screens())
+            ratio = std::max(ratio, screen->devicePixelRatio());
+    }
+    return ratio * twips::scale();
 }
 
 // A version of a picture that may be missing or damaged without a word said.
@@ -213,6 +216,17 @@ QImage PictureFiles::read(const QString& name) {
         std::fflush(stderr);
     }
     return image;
+}
+
+QSizeF PictureFiles::drawnSize(const QImage& picture) {
+    return picture.deviceIndependentSize() * twips::scale();
+}
+
+void PictureFiles::draw(QPainter& painter, QPointF at, const QImage& picture) {
+    if (twips::scale() == 1.0)
+        painter.drawImage(at, picture);
+    else
+        painter.drawImage(QRectF(at, drawnSize(picture)), picture);
 }
 
 void PictureFiles::setLanguage(const QString& language) { faceLanguage() = language; }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QImage>
+#include <QPointF>
+#include <QSizeF>
 #include <QString>
 #include <QStringList>
 
@@ -30,6 +32,12 @@ public:
     // display now (after its scale has changed); where it was not read from
     // a file, or cannot be read now, the picture itself.
     static QImage reload(const QImage& picture);
+
+    // The size a picture is drawn at on the screens: its size as designed
+    // (its sharper versions cover the same), at the twips scale.
+    static QSizeF drawnSize(const QImage& picture);
+    // Draws a picture at that size with its top-left corner at `at`.
+    static void draw(class QPainter& painter, QPointF at, const QImage& picture);
 
     // The language whose button faces load() reads first ("de"); "" for English.
     static void setLanguage(const QString& language);

@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "platform/displayscale.h"
+#include "platform/fonts.h"
 #include "platform/imagebox.h"
 #include "platform/linecontrol.h"
 #include "platform/picturebutton.h"
@@ -85,21 +86,26 @@ bool Screen::keptOnTop() const { return windowFlags().testFlag(Qt::WindowStaysOn
 
 void Screen::followDesktop(QSizeF before, QSizeF after, bool presentation) {
     const bool shown = isVisible();
+    // The desktop's twips changed by as much as each pixel's, so the screen's
+    // outer height in twips as it stood is known from its pixels.
+    const double wasPerPixel =
+        twips::perPixel() * (after.height() > 0 ? before.height() / after.height() : 1.0);
+    const double height =
+        m_outerHeight >= 0 ? m_outerHeight : (this->height() + frameExtra().height()) * wasPerPixel;
     // Centred screens stay centred; one at the top edge (the Jotter) stays there.
-    const bool centred =
-        std::abs(m_top - (before.height() - heightTwips()) / 2) <= 2 * twips::kPerPixel;
-    const int height = m_outerHeight >= 0 ? m_outerHeight : heightTwips();
+    const bool centred = std::abs(m_top - (before.height() - height) / 2) <= 2 * twips::kPerPixel;
     if (m_outerWidth >= 0 && !keptOnTop())
         setWindowFlags(presentation ? Qt::Window | Qt::FramelessWindowHint : kFramed);
     m_knownFrame = {-1, -1};
     m_placeWhenFramed = true;
     m_left = static_cast<int>(std::lround(m_left + (after.width() - before.width()) / 2));
     if (centred) m_top = static_cast<int>(std::lround((after.height() - height) / 2));
-    // The same logical size at another device pixel ratio: the window system
-    // is told the size again, so the window takes its new device size.
-    const QSize size = this->size();
-    setFixedSize(size + QSize(1, 1));
-    setFixedSize(size);
+    // Every control, font and size takes its twips at the new scale.
+    twips::placeAgain(this);
+    fonts::sizeAgain(this);
+    if (m_outerWidth < 0 && m_clientTwips.isValid())
+        setFixedSize(twips::toPixels(m_clientTwips.width()),
+                     twips::toPixels(m_clientTwips.height()));
     move(twips::toPixels(m_left), twips::toPixels(m_top));
     applyGeometry();
     if (shown) show();
@@ -108,6 +114,7 @@ void Screen::followDesktop(QSizeF before, QSizeF after, bool presentation) {
     if (windowFlags().testFlag(Qt::FramelessWindowHint) && windowHandle())
         windowHandle()->setPosition(twips::toPixels(m_left), twips::toPixels(m_top));
     readPicturesAgain();
+    onScaleChanged();
 }
 
 void Screen::readPicturesAgain() {
@@ -125,6 +132,7 @@ void Screen::readPicturesAgain() {
 
 void Screen::setClientSizeTwips(int width, int height) {
     m_outerWidth = m_outerHeight = -1;
+    m_clientTwips = QSize(width, height);
     setFixedSize(twips::toPixels(width), twips::toPixels(height));
 }
 
@@ -245,19 +253,12 @@ void Screen::stopTimers() {
 
 void Screen::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    if (!m_background.isNull()) {
-        if (twips::shrink() < 1)
-            painter.drawImage(
-                QRectF(QPointF(0, 0), m_background.deviceIndependentSize() * twips::shrink()),
-                m_background);
-        else
-            painter.drawImage(0, 0, m_background);
-    }
+    if (!m_background.isNull()) PictureFiles::draw(painter, QPointF(0, 0), m_background);
     paintSurface(painter);
     painter.setRenderHint(QPainter::Antialiasing);
     for (const LineControl* l : m_lineStack) {
         if (!l->isVisible()) continue;
-        QPen pen(l->colour(), l->widthPixels(), Qt::SolidLine, Qt::RoundCap);
+        QPen pen(l->colour(), twips::scaled(l->widthPixels()), Qt::SolidLine, Qt::RoundCap);
         painter.setPen(pen);
         painter.drawLine(l->pixelLine());
     }

@@ -47,12 +47,13 @@ public:
     // Designed inner size; the outer size then follows from the frame.
     void setClientSizeTwips(int width, int height);
 
-    // Presentation mode switched at run time: the desktop grew or shrank by
-    // from `before` to `after` twips. The screen keeps its place by the
-    // desktop's rules (centred, or at the top edge), and a screen of the
-    // standard outer size goes frameless in presentation mode or takes its
-    // frame back. Its pictures are read again in the versions that suit the
-    // new scale.
+    // Presentation mode switched at run time: the twips scale changed, and
+    // the desktop grew or shrank from `before` to `after` twips. The screen
+    // keeps its place by the desktop's rules (centred, or at the top edge),
+    // and a screen of the standard outer size goes frameless in presentation
+    // mode or takes its frame back. Its controls take their twips and fonts
+    // again at the new scale, and its pictures are read again in the versions
+    // that suit it.
     void followDesktop(QSizeF before, QSizeF after, bool presentation);
 
     QColor backColour() const { return m_backColour; }
@@ -101,6 +102,9 @@ protected:
     virtual void onFramed() {}
     // Draws on the surface above the background picture and below the lines.
     virtual void paintSurface(class QPainter&) {}
+    // The twips scale has changed and the controls have followed it; what the
+    // screen drew or chose for the old scale follows it here.
+    virtual void onScaleChanged() {}
 
 private:
     void applyGeometry();
@@ -114,6 +118,7 @@ private:
     int m_top = 0;
     int m_outerWidth = -1;
     int m_outerHeight = -1;
+    QSize m_clientTwips;             // the designed inner size, where that was given
     QSize m_knownFrame{0, 0};        // the frame the window was last placed and sized for
     bool m_placeWhenFramed = false;  // placed again once its new frame is known
     QColor m_backColour;

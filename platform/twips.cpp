@@ -9,7 +9,7 @@
 namespace twips {
 namespace {
 
-double& shrinkFactor() {
+double& scaleFactor() {
     static double f = 1.0;
     return f;
 }
@@ -47,9 +47,9 @@ void set(QWidget* w, Side side, int t) {
 
 }  // namespace
 
-double shrink() { return shrinkFactor(); }
-void setShrink(double factor) { shrinkFactor() = factor > 0 && factor < 1 ? factor : 1.0; }
-double perPixel() { return kPerPixel / shrinkFactor(); }
+double scale() { return scaleFactor(); }
+void setScale(double factor) { scaleFactor() = factor > 0 && std::isfinite(factor) ? factor : 1.0; }
+double perPixel() { return kPerPixel / scaleFactor(); }
 
 int left(const QWidget* w) { return get(w, Left); }
 int top(const QWidget* w) { return get(w, Top); }
@@ -67,8 +67,15 @@ void setGeometry(QWidget* w, int l, int t, int wd, int h) {
     set(w, Height, h);
 }
 
+void placeAgain(QWidget* w) {
+    const auto placed = [](const QWidget* c) { return c->property(kNames[Left]).isValid(); };
+    if (placed(w)) set(w, Left, get(w, Left));
+    for (QWidget* child : w->findChildren<QWidget*>())
+        if (placed(child)) set(child, Left, get(child, Left));
+}
+
 int pointsToPixels(double points) {
-    return std::max(1, static_cast<int>(std::lround(points * 96.0 / 72.0 * shrinkFactor())));
+    return std::max(1, static_cast<int>(std::lround(points * 96.0 / 72.0 * scaleFactor())));
 }
 
 }  // namespace twips

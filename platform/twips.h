@@ -12,12 +12,18 @@ namespace twips {
 
 inline constexpr int kPerPixel = 15;
 
-// Where the standard window would not fit the desktop, every screen is drawn
-// smaller: a pixel then holds more twips (15 / shrink). 1 everywhere else.
-double shrink();
-void setShrink(double factor);  // above 0, at most 1
-// Twips in one pixel: kPerPixel, or more while shrunk.
+// Every screen is drawn at one scale: smaller where the standard window would
+// not fit the desktop, larger in presentation mode, 1 everywhere else. A pixel
+// then holds 15 / scale twips, and fonts, line widths and pictures are drawn
+// that much smaller or larger. (A high-density screen's own device pixel
+// ratio comes on top, as Qt applies it.)
+double scale();
+void setScale(double factor);  // above 0; anything else is 1
+// Twips in one pixel: kPerPixel at the scale of 1.
 double perPixel();
+// A length given in pixels as designed (a pen's width, a picture's size)
+// at the scale.
+inline double scaled(double designed) { return designed * scale(); }
 
 inline int toPixels(double t) {
     const double px = t / perPixel();
@@ -39,6 +45,9 @@ void setTop(QWidget* w, int t);
 void setWidth(QWidget* w, int t);
 void setHeight(QWidget* w, int t);
 void setGeometry(QWidget* w, int left, int top, int width, int height);
+// After the scale changes: every control under `w` that was placed in twips
+// takes its place and size again.
+void placeAgain(QWidget* w);
 
 // Font size in points, as pixels at 96 to the inch, so a text's size does not
 // depend on the machine's font resolution.

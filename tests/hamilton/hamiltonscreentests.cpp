@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <iostream>
 #include <set>
 #include <vector>
 
@@ -173,7 +174,11 @@ TEST_F(HamiltonScreen, PressAtAMidpointTogglesThatEdgeOnly) {
 // no hover before it; in an overlap it marks both, and off the zones nothing.
 TEST_F(HamiltonScreen, FingerAndPenTapsMarkLikeAClick) {
     const auto penTap = [](QWidget* w, QPoint p) { fingerandpen::penStroke(w, {p}); };
-    const std::function<void(QWidget*, QPoint)> taps[] = {fingerandpen::tap, penTap};
+    std::vector<std::function<void(QWidget*, QPoint)>> taps{fingerandpen::tap};
+    if (fingerandpen::penReachable())
+        taps.emplace_back(penTap);
+    else
+        std::cout << "[ NOTE     ] the pen is left out: Qt's private headers are missing\n";
     for (const auto& tapAt : taps) {
         for (int k : {0, 7, 23, 29}) {
             tapAt(m_screen, pixelAt(m_screen->midx()[k], m_screen->midy()[k]));

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QMouseEvent>
 #include <QTest>
 #include <QWindow>
 
@@ -15,6 +16,7 @@
 
 #include "app/titlefrm.h"
 #include "hamilton/hamilton.h"
+#include "jotter/notepad.h"
 #include "module1/module1.h"
 #include "platform/imagebox.h"
 #include "platform/label.h"
@@ -410,6 +412,93 @@ TEST_F(HighDensity, ButtonFacesInThePupilsLanguageComeSharpWhereTheyCan) {
         EXPECT_NEAR(shown.blue(), c.expected.blue(), 12);
     }
     EXPECT_TRUE(PictureFiles::reportedFailures().isEmpty());
+}
+
+// A classroom board: presentation mode's scale (here 1.8, on top of the
+// screen's own 2) and the screen's own ratio alone.
+constexpr double kScales[] = {1.0, 1.8};
+
+// The greyed "Full Screen" label is engraved one device pixel deep at any
+// scale: its white copy hugs the grey text. Any further apart, the copy
+// stands beside the grey and the text reads as doubled.
+TEST_F(HighDensity, TheGreyedFullScreenLabelIsEngravedOneDevicePixelDeep) {
+    for (double scale : kScales) {
+        SCOPED_TRACE(scale);
+        twips::setScale(scale);
+        Screen* screen = show("duality");
+        ASSERT_NE(screen, nullptr);
+        auto* label = screen->control<Label>(QStringLiteral("Label3"));
+        ASSERT_NE(label, nullptr);
+        ASSERT_FALSE(label->isEnabled()) << "the label is greyed on purpose";
+        label->show();  // as for the questions that show it
+        const QImage image = grabbed(screen);
+        const QRect area = deviceRect(label, screen, kRatio);
+        // Brighter than the grey text or the dark box: the white copy shows.
+        auto isWhitish = [](QRgb p) { return qRed(p) > 170 && qGreen(p) > 170 && qBlue(p) > 170; };
+        // One device pixel deep, the white shows as a rim one pixel wide: the
+        // pixel up and to the left of it is the grey text, never white again.
+        int white = 0, doubled = 0;
+        for (int y = area.top() + 1; y <= area.bottom(); ++y)
+            for (int x = area.left() + 1; x <= area.right(); ++x) {
+                if (!isWhitish(image.pixel(x, y))) continue;
+                ++white;
+                doubled += isWhitish(image.pixel(x - 1, y - 1));
+            }
+        EXPECT_GT(white, 20) << "no engraving";
+        EXPECT_LT(doubled, white * 0.15) << doubled << " of " << white;
+        screens::unload(QStringLiteral("duality"));
+        flushDeletes();
+    }
+    twips::setScale(1);
+}
+
+// At presentation mode's scale on top of the screen's own ratio the Jotter
+// keeps its drawing at the device's pixels, and a stroke drawn slowly along a
+// shallow slope, one device pixel at a time, goes straight through the points
+// reported (the whole stroke on a real board: tests/program/boardstroke.sh).
+TEST_F(HighDensity, JotterStrokesAreDrawnAtTheScaleThroughEveryDevicePixel) {
+    for (double scale : kScales) {
+        SCOPED_TRACE(scale);
+        twips::setScale(scale);
+        auto* pad = qobject_cast<notepad*>(show("notepad"));
+        ASSERT_NE(pad, nullptr);
+        QWindow* window = pad->windowHandle();
+        auto send = [&](QEvent::Type type, QPointF device, Qt::MouseButtons buttons) {
+            const QPointF local = device / kRatio;
+            QMouseEvent event(type, local, local, window->mapToGlobal(local), Qt::LeftButton,
+                              buttons, {});
+            QCoreApplication::sendEvent(window, &event);
+        };
+        const QPointF start(60, 60);
+        constexpr double kSlope = 1.0 / 8;
+        send(QEvent::MouseButtonPress, start, Qt::LeftButton);
+        for (int dx = 1; dx <= 400; ++dx)
+            send(QEvent::MouseMove, start + QPointF(dx, dx * kSlope), Qt::LeftButton);
+        send(QEvent::MouseButtonRelease, start + QPointF(400, 50), Qt::NoButton);
+
+        // The drawing is kept in device pixels; down each column the stroke's
+        // middle lies on the line the pointer took.
+        const QImage& drawing = pad->drawing();
+        ASSERT_EQ(drawing.devicePixelRatio(), kRatio * scale);
+        const QColor yellow(255, 255, 0);
+        double worst = 0;
+        for (int x = 100; x <= 420; ++x) {
+            int first = -1, last = -1;
+            for (int y = 30; y < 140; ++y) {
+                if (drawing.pixelColor(x, y) != yellow) continue;
+                if (first < 0) first = y;
+                last = y;
+            }
+            ASSERT_GE(first, 0) << "a gap at " << x;
+            const double middle = (first + last + 1) / 2.0;
+            worst =
+                std::max(worst, std::abs(middle - (start.y() + (x + 0.5 - start.x()) * kSlope)));
+        }
+        EXPECT_LT(worst, 0.8) << "the stroke is kinked";
+        screens::unload(QStringLiteral("notepad"));
+        flushDeletes();
+    }
+    twips::setScale(1);
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 #include <QTest>
 
 #include <functional>
+#include <iostream>
+#include <vector>
 
 #include "jotter/core/consolepalette.h"
 #include "jotter/jotterscreens.h"
@@ -160,8 +162,12 @@ TEST_F(Jotter, LeftDragDrawsInPenColour) {
 
 // A finger or a pen on a touch screen draws as the left button does.
 TEST_F(Jotter, FingerAndPenDrawLikeTheMouse) {
-    const std::function<void(QWidget*, const QList<QPoint>&)> strokes[] = {
-        fingerandpen::fingerStroke, fingerandpen::penStroke};
+    std::vector<std::function<void(QWidget*, const QList<QPoint>&)>> strokes{
+        fingerandpen::fingerStroke};
+    if (fingerandpen::penReachable())
+        strokes.emplace_back(fingerandpen::penStroke);
+    else
+        std::cout << "[ NOTE     ] the pen is left out: Qt's private headers are missing\n";
     for (const auto& strokeWith : strokes) {
         click(pad, "Command6");
         ASSERT_TRUE(padIsBare());

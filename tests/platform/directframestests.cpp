@@ -64,11 +64,12 @@ TEST(DirectFrames, LeaveNoStaleStripWhateverTheOrderOrAnExposure) {
         const char* what;
         ImageBox::Fit fit;
         QSize box;
-        double shrink;  // a screen drawn smaller to fit a small desktop
+        double scale;  // a screen drawn smaller to fit a small desktop, or larger on a board
     } cases[] = {
         {"picture box the frames' size", ImageBox::Fit::AtCorner, {120, 90}, 1},
         {"stretched element larger than the frames", ImageBox::Fit::Stretch, {131, 97}, 1},
         {"picture box on a shrunk screen", ImageBox::Fit::AtCorner, {103, 77}, 0.86},
+        {"picture box on an enlarged screen", ImageBox::Fit::AtCorner, {216, 162}, 1.8},
     };
     const QSize frameSize(120, 90);
     std::vector<QImage> frames;
@@ -82,9 +83,9 @@ TEST(DirectFrames, LeaveNoStaleStripWhateverTheOrderOrAnExposure) {
 
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        twips::setShrink(c.shrink);
+        twips::setScale(c.scale);
         QWidget top;
-        top.setFixedSize(200, 160);
+        top.setFixedSize(c.box + QSize(70, 63));
         auto* box = new ImageBox(&top, QStringLiteral("Image2"), c.fit);
         box->setGeometry(QRect(QPoint(30, 20), c.box));
         box->setPicture(frames[0]);
@@ -99,13 +100,15 @@ TEST(DirectFrames, LeaveNoStaleStripWhateverTheOrderOrAnExposure) {
             ASSERT_EQ(differingPixels(shown(&top, box), painted(box)), 0)
                 << "step " << i << " to frame " << order[i];
         }
-        if (c.shrink < 1) {
-            // Frame 3's square, 41..65 by 27..47 in the frame, drawn smaller with the screen.
+        if (c.scale != 1) {
+            // Frame 3's square, 41..65 by 27..47 in the frame, drawn smaller or
+            // larger with the screen.
             const QImage last = shown(&top, box);
-            const double r = box->devicePixelRatioF();  // the grab is in device pixels
-            EXPECT_EQ(last.pixelColor(QPointF(46 * r, 32 * r).toPoint()), QColor(255, 230, 0));
-            EXPECT_NE(last.pixelColor(QPointF(62 * r, 45 * r).toPoint()), QColor(255, 230, 0))
-                << "drawn at full size";
+            const double r = box->devicePixelRatioF() * c.scale;  // the grab is in device pixels
+            const QColor square(255, 230, 0);
+            EXPECT_EQ(last.pixelColor(QPointF(46 * r, 32 * r).toPoint()), square);
+            EXPECT_EQ(last.pixelColor(QPointF(60 * r, 44 * r).toPoint()), square);
+            EXPECT_NE(last.pixelColor(QPointF(68 * r, 50 * r).toPoint()), square);
         }
         EXPECT_TRUE(box->testAttribute(Qt::WA_NativeWindow))
             << "the frames were not put on a window of the box's own";
@@ -120,7 +123,7 @@ TEST(DirectFrames, LeaveNoStaleStripWhateverTheOrderOrAnExposure) {
         cover.hide();
         QTest::qWait(100);
         EXPECT_EQ(differingPixels(shown(&top, box), painted(box)), 0) << "after an exposure";
-        twips::setShrink(1);
+        twips::setScale(1);
     }
 }
 

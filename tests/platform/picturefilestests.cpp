@@ -1,12 +1,12 @@
 // Picture names as the screens write them, with backslashes and in any case,
 // must reach the files on a case-sensitive file system.
-#include <QtGui/private/qhighdpiscaling_p.h>
 #include <QDir>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include "platform/picturefiles.h"
+#include "platform/twips.h"
 #include "tests/support/fixturepictures.h"
 
 namespace {
@@ -133,9 +133,10 @@ TEST_F(PictureFilesTest, ButtonFacesComeInThePupilsLanguageAndFallBackToEnglish)
     PictureFiles::setLanguage({});
 }
 
-// A display of any ratio takes the finest version it would reduce rather
-// than blow up, a coarser one where that is missing, and every version covers
-// the same logical area; a picture read again follows the ratio it has now.
+// A screen at any scale (the twips scale times the display's own ratio)
+// takes the finest version it would reduce rather than blow up, a coarser one
+// where that is missing, and every version covers the same designed area; a
+// picture read again follows the scale it has now.
 TEST_F(PictureFilesTest, EachRatioReadsTheVersionThatSuitsItAndReadsItAgainWhenItChanges) {
     const QString name = QStringLiteral("recip1\\reci0000.gif");
     const QString onlyTwice = QStringLiteral("recip1\\reci0001.gif");
@@ -157,16 +158,16 @@ TEST_F(PictureFilesTest, EachRatioReadsTheVersionThatSuitsItAndReadsItAgainWhenI
     } cases[] = {{1.0, name, 1}, {1.8, name, 2},      {2.0, name, 2},     {2.4, name, 3},
                  {3.6, name, 3}, {3.0, onlyTwice, 2}, {1.0, onlyTwice, 1}};
     for (const auto& c : cases) {
-        QHighDpiScaling::setGlobalFactor(c.ratio);
+        twips::setScale(c.ratio);
         const QImage picture = PictureFiles::load(c.name);
         EXPECT_EQ(fixtures::frameOf(picture), c.version) << c.ratio;
         EXPECT_EQ(picture.devicePixelRatio(), c.version) << c.ratio;
         EXPECT_EQ(picture.deviceIndependentSize(), QSizeF(4, 3)) << c.ratio;
     }
-    QHighDpiScaling::setGlobalFactor(1.0);
+    twips::setScale(1.0);
     const QImage atOne = PictureFiles::load(name);
     const QImage drawn(4, 3, QImage::Format_RGB32);
-    QHighDpiScaling::setGlobalFactor(3.0);
+    twips::setScale(3.0);
     EXPECT_EQ(fixtures::frameOf(PictureFiles::reload(atOne)), 3);
     EXPECT_EQ(fixtures::frameOf(PictureFiles::reload(atOne.copy())), 3) << "copies keep the name";
     EXPECT_EQ(PictureFiles::reload(drawn).cacheKey(), drawn.cacheKey()) << "read from no file";
@@ -174,7 +175,7 @@ TEST_F(PictureFilesTest, EachRatioReadsTheVersionThatSuitsItAndReadsItAgainWhenI
     QFile::remove(first.filePath(QStringLiteral("recip1/reci0000@2x.gif")));
     QFile::remove(first.filePath(QStringLiteral("recip1/reci0000.gif")));
     EXPECT_EQ(PictureFiles::reload(atOne).cacheKey(), atOne.cacheKey()) << "gone: kept as it was";
-    QHighDpiScaling::setGlobalFactor(1.0);
+    twips::setScale(1.0);
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 // Screens, their registry and the controls they stand on: loading on first
 // touch, unloading, name look-up, twips geometry, mouse routing and lines.
-#include <QtGui/private/qhighdpiscaling_p.h>
 #include <QCoreApplication>
 #include <QTemporaryDir>
 #include <QTest>
@@ -222,7 +221,7 @@ TEST(Screen, ReadsItsPicturesAgainWhenTheDisplayScaleChanges) {
     const QSizeF desktop(800 * twips::kPerPixel, 600 * twips::kPerPixel);
 
     for (double ratio : {2.0, 1.0}) {
-        QHighDpiScaling::setGlobalFactor(ratio);
+        twips::setScale(ratio);
         screen->followDesktop(desktop, desktop, false);
         const int version = ratio > 1 ? 2 : 1;
         EXPECT_EQ(fixtures::frameOf(screen->backgroundPicture()), version) << ratio;

@@ -1,7 +1,9 @@
 #include "tests/support/fingerandpen.h"
 
+#ifdef QUORVANE_PEN_INPUT
 #include <qpa/qwindowsysteminterface.h>
 #include <qpa/qwindowsysteminterface_p.h>
+#endif
 #include <QCoreApplication>
 #include <QPointingDevice>
 #include <QTest>
@@ -16,6 +18,7 @@ QPointingDevice* finger() {
     return device;
 }
 
+#ifdef QUORVANE_PEN_INPUT
 const QPointingDevice* pen() {
     static const QPointingDevice* device = [] {
         auto* d = new QPointingDevice(
@@ -40,8 +43,19 @@ void penAt(QWidget* widget, QPoint at, Qt::MouseButtons buttons) {
     QWindowSystemInterface::flushWindowSystemEvents();
     QCoreApplication::processEvents();
 }
+#else
+void penAt(QWidget*, QPoint, Qt::MouseButtons) {}
+#endif
 
 }  // namespace
+
+bool penReachable() {
+#ifdef QUORVANE_PEN_INPUT
+    return true;
+#else
+    return false;
+#endif
+}
 
 void tap(QWidget* widget, QPoint at) { fingerStroke(widget, {at}); }
 

@@ -16,5 +16,9 @@ void tap(QWidget* widget, QPoint at);
 // lifted at the last; the points are in the widget's pixels.
 void fingerStroke(QWidget* widget, const QList<QPoint>& points);
 void penStroke(QWidget* widget, const QList<QPoint>& points);
+// A pen's input reaches Qt's window-system queue only through Qt's private
+// headers (qt6-base-private-dev); built without them, penStroke does nothing
+// and the pen's cases are left out, saying so.
+bool penReachable();
 
 }  // namespace fingerandpen

@@ -43,7 +43,7 @@ void ProgramTest::resetHooks() {
     desktop::setBusyPointer(false);
     shell::setOpenHandler({});
     shell::setLocked(false);
-    twips::setShrink(1);
+    twips::setScale(1);
     application::setEndHandler({});
     Random::setSource({});
     AccessibleLabel::setAnnouncementObserver({});
