@@ -72,6 +72,8 @@ version=$(dpkg-deb --field "$deb" Version)
 grep -q '^Package: quorvane$' "$work/control"
 grep -q 'libqt6widgets6' "$work/control" || { echo "Depends lacks the Qt libraries"; exit 1; }
 grep -q 'fonts-wine' "$work/control" || { echo "Depends lacks the fonts"; exit 1; }
+# Only Qt's public interface: any later Qt upload of the release will do.
+if grep -q 'qt6-base-.*abi' "$work/control"; then echo "Depends ties the program to one Qt build"; exit 1; fi
 grep -q "quorvane-data (= $version)" "$work/control" || { echo "Depends lacks the pictures' exact version"; exit 1; }
 dpkg-deb --field "$data" Package Architecture Multi-Arch
 [ "$(dpkg-deb --field "$data" Architecture Multi-Arch)" = "$(printf 'Architecture: all\nMulti-Arch: foreign')" ] ||
