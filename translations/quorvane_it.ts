@@ -16,6 +16,25 @@
 -->
 <TS version="2.1" language="it">
 <context>
+    <name>Animation</name>
+    <message>
+        <source>Animation: a cube turns with an octahedron inside it, each corner of the octahedron at the centre of a face of the cube.</source>
+        <translation>Animazione: un cubo ruota con un ottaedro al suo interno; ogni vertice dell’ottaedro sta al centro di una faccia del cubo.</translation>
+    </message>
+    <message>
+        <source>Animation: a tetrahedron turns with its dual, another tetrahedron, growing through it into a star.</source>
+        <translation>Animazione: un tetraedro ruota con il suo duale, un altro tetraedro, che lo attraversa crescendo fino a formare una stella.</translation>
+    </message>
+    <message>
+        <source>Animation: a dodecahedron turns with an icosahedron inside it, each corner of the icosahedron at the centre of a face of the dodecahedron.</source>
+        <translation>Animazione: un dodecaedro ruota con un icosaedro al suo interno; ogni vertice dell’icosaedro sta al centro di una faccia del dodecaedro.</translation>
+    </message>
+    <message>
+        <source>The clue: a dodecahedron opens out flat into the graph on this screen, and a route travels along half of a circuit.</source>
+        <translation>L’indizio: un dodecaedro si apre in piano e diventa il grafo di questa schermata, e un percorso segue metà di un ciclo.</translation>
+    </message>
+</context>
+<context>
     <name>ButtonFace</name>
     <message>
         <source>Exit</source>
@@ -233,6 +252,11 @@
         <source>Unknown activity &apos;%1&apos; for --start: use one of %2.</source>
         <translation>Attività «%1» sconosciuta per --start: usa una tra %2.</translation>
     </message>
+    <message>
+        <source>activity</source>
+        <extracomment>The value that --start takes, as the help shows it: --start &lt;activity&gt;.</extracomment>
+        <translation>attività</translation>
+    </message>
 </context>
 <context>
     <name>Titlefrm</name>
@@ -317,6 +341,16 @@ Due poliedri legati in questo modo si dicono poliedri duali.</translation>
         <extracomment>Button: back to the topic menu.</extracomment>
         <translation>Esci</translation>
     </message>
+    <message>
+        <source>%1. The answer box is empty again.</source>
+        <extracomment>Spoken after &quot;Wrong, Try Again&quot;, which empties the answer box.</extracomment>
+        <translation>%1. La casella della risposta è di nuovo vuota.</translation>
+    </message>
+    <message>
+        <source>The answer is %1.</source>
+        <extracomment>Spoken when the expected answer is shown; %1 is the number the screen shows.</extracomment>
+        <translation>La risposta è %1.</translation>
+    </message>
 </context>
 <context>
     <name>hamilton</name>
@@ -356,6 +390,10 @@ Due poliedri legati in questo modo si dicono poliedri duali.</translation>
         <source>Answer</source>
         <extracomment>Button: show a solution.</extracomment>
         <translation>Soluzione</translation>
+    </message>
+    <message>
+        <source>Find a Hamiltonian circuit on the dodecahedral graph shown here. The arrow keys go from road to road, and Space marks a road or takes its mark away. Tab leads on to Show Clue and Check.</source>
+        <translation>Trova un ciclo hamiltoniano sul grafo del dodecaedro qui accanto. I tasti freccia vanno da una strada all’altra, e la barra spaziatrice segna una strada o ne toglie il segno. Tab porta a «Mostra l’indizio» e a «Verifica».</translation>
     </message>
 </context>
 <context>
@@ -424,6 +462,11 @@ Due poliedri legati in questo modo si dicono poliedri duali.</translation>
         <source>Cancel</source>
         <extracomment>The title screen&apos;s first button when the menu brings it back: back to the menu.</extracomment>
         <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>There is no web browser on this computer.</source>
+        <extracomment>Shown for a few seconds above the web address when no browser could open it.</extracomment>
+        <translation>Su questo computer non c’è un browser web.</translation>
     </message>
 </context>
 <context>

@@ -15,6 +15,25 @@
 -->
 <TS version="2.1" language="ja">
 <context>
+    <name>Animation</name>
+    <message>
+        <source>Animation: a cube turns with an octahedron inside it, each corner of the octahedron at the centre of a face of the cube.</source>
+        <translation>アニメーション：立方体が、中に正八面体を入れて回っています。正八面体の各頂点は、立方体の各面の中心にあります。</translation>
+    </message>
+    <message>
+        <source>Animation: a tetrahedron turns with its dual, another tetrahedron, growing through it into a star.</source>
+        <translation>アニメーション：正四面体が、その双対であるもう1つの正四面体といっしょに回っています。もう1つの正四面体は、はじめの正四面体をつきぬけて大きくなり、星の形になります。</translation>
+    </message>
+    <message>
+        <source>Animation: a dodecahedron turns with an icosahedron inside it, each corner of the icosahedron at the centre of a face of the dodecahedron.</source>
+        <translation>アニメーション：正十二面体が、中に正二十面体を入れて回っています。正二十面体の各頂点は、正十二面体の各面の中心にあります。</translation>
+    </message>
+    <message>
+        <source>The clue: a dodecahedron opens out flat into the graph on this screen, and a route travels along half of a circuit.</source>
+        <translation>ヒント：正十二面体を平らに開くと、この画面のグラフになります。道すじが閉路の半分をたどります。</translation>
+    </message>
+</context>
+<context>
     <name>ButtonFace</name>
     <message>
         <source>Exit</source>
@@ -232,6 +251,11 @@
         <source>Unknown activity &apos;%1&apos; for --start: use one of %2.</source>
         <translation>--start の活動「%1」はありません。%2 のどれかを指定してください。</translation>
     </message>
+    <message>
+        <source>activity</source>
+        <extracomment>The value that --start takes, as the help shows it: --start &lt;activity&gt;.</extracomment>
+        <translation>活動</translation>
+    </message>
 </context>
 <context>
     <name>Titlefrm</name>
@@ -316,6 +340,16 @@
         <extracomment>Button: back to the topic menu.</extracomment>
         <translation>終了</translation>
     </message>
+    <message>
+        <source>%1. The answer box is empty again.</source>
+        <extracomment>Spoken after &quot;Wrong, Try Again&quot;, which empties the answer box.</extracomment>
+        <translation>%1。解答欄は空に戻りました。</translation>
+    </message>
+    <message>
+        <source>The answer is %1.</source>
+        <extracomment>Spoken when the expected answer is shown; %1 is the number the screen shows.</extracomment>
+        <translation>答えは%1です。</translation>
+    </message>
 </context>
 <context>
     <name>hamilton</name>
@@ -355,6 +389,10 @@
         <source>Answer</source>
         <extracomment>Button: show a solution.</extracomment>
         <translation>答え</translation>
+    </message>
+    <message>
+        <source>Find a Hamiltonian circuit on the dodecahedral graph shown here. The arrow keys go from road to road, and Space marks a road or takes its mark away. Tab leads on to Show Clue and Check.</source>
+        <translation>正十二面体のグラフでハミルトン閉路を見つけよう。矢印キーで道から道へ移り、スペースキーで道に印をつけたり、印を消したりします。Tab キーで「ヒントを見る」と「答え合わせ」に進みます。</translation>
     </message>
 </context>
 <context>
@@ -423,6 +461,11 @@
         <source>Cancel</source>
         <extracomment>The title screen&apos;s first button when the menu brings it back: back to the menu.</extracomment>
         <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>There is no web browser on this computer.</source>
+        <extracomment>Shown for a few seconds above the web address when no browser could open it.</extracomment>
+        <translation>このコンピューターにはウェブブラウザーがありません。</translation>
     </message>
 </context>
 <context>

@@ -20,6 +20,25 @@
 -->
 <TS version="2.1" language="pl">
 <context>
+    <name>Animation</name>
+    <message>
+        <source>Animation: a cube turns with an octahedron inside it, each corner of the octahedron at the centre of a face of the cube.</source>
+        <translation>Animacja: sześcian obraca się z ośmiościanem w środku; każdy wierzchołek ośmiościanu leży w środku ściany sześcianu.</translation>
+    </message>
+    <message>
+        <source>Animation: a tetrahedron turns with its dual, another tetrahedron, growing through it into a star.</source>
+        <translation>Animacja: czworościan obraca się razem z dualnym do niego drugim czworościanem, który rośnie, przenika przez niego i tworzy gwiazdę.</translation>
+    </message>
+    <message>
+        <source>Animation: a dodecahedron turns with an icosahedron inside it, each corner of the icosahedron at the centre of a face of the dodecahedron.</source>
+        <translation>Animacja: dwunastościan obraca się z dwudziestościanem w środku; każdy wierzchołek dwudziestościanu leży w środku ściany dwunastościanu.</translation>
+    </message>
+    <message>
+        <source>The clue: a dodecahedron opens out flat into the graph on this screen, and a route travels along half of a circuit.</source>
+        <translation>Wskazówka: dwunastościan rozkłada się na płasko i staje się grafem z tego ekranu, a trasa przebiega połowę cyklu.</translation>
+    </message>
+</context>
+<context>
     <name>ButtonFace</name>
     <message>
         <source>Exit</source>
@@ -237,6 +256,11 @@
         <source>Unknown activity &apos;%1&apos; for --start: use one of %2.</source>
         <translation>Nieznane ćwiczenie „%1” dla --start: podaj jedno z: %2.</translation>
     </message>
+    <message>
+        <source>activity</source>
+        <extracomment>The value that --start takes, as the help shows it: --start &lt;activity&gt;.</extracomment>
+        <translation>ćwiczenie</translation>
+    </message>
 </context>
 <context>
     <name>Titlefrm</name>
@@ -321,6 +345,16 @@ Dwa wielościany związane w ten sposób nazywamy wielościanami dualnymi.</tran
         <extracomment>Button: back to the topic menu.</extracomment>
         <translation>Wyjście</translation>
     </message>
+    <message>
+        <source>%1. The answer box is empty again.</source>
+        <extracomment>Spoken after &quot;Wrong, Try Again&quot;, which empties the answer box.</extracomment>
+        <translation>%1. Pole odpowiedzi znów jest puste.</translation>
+    </message>
+    <message>
+        <source>The answer is %1.</source>
+        <extracomment>Spoken when the expected answer is shown; %1 is the number the screen shows.</extracomment>
+        <translation>Odpowiedź to %1.</translation>
+    </message>
 </context>
 <context>
     <name>hamilton</name>
@@ -360,6 +394,10 @@ Dwa wielościany związane w ten sposób nazywamy wielościanami dualnymi.</tran
         <source>Answer</source>
         <extracomment>Button: show a solution.</extracomment>
         <translation>Odpowiedź</translation>
+    </message>
+    <message>
+        <source>Find a Hamiltonian circuit on the dodecahedral graph shown here. The arrow keys go from road to road, and Space marks a road or takes its mark away. Tab leads on to Show Clue and Check.</source>
+        <translation>Znajdź cykl Hamiltona w pokazanym tu grafie dwunastościanu. Strzałki prowadzą od drogi do drogi, a spacja zaznacza drogę albo usuwa jej zaznaczenie. Tab przenosi dalej do przycisków „Wskazówka” i „Sprawdź”.</translation>
     </message>
 </context>
 <context>
@@ -428,6 +466,11 @@ Dwa wielościany związane w ten sposób nazywamy wielościanami dualnymi.</tran
         <source>Cancel</source>
         <extracomment>The title screen&apos;s first button when the menu brings it back: back to the menu.</extracomment>
         <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>There is no web browser on this computer.</source>
+        <extracomment>Shown for a few seconds above the web address when no browser could open it.</extracomment>
+        <translation>Na tym komputerze nie ma przeglądarki WWW.</translation>
     </message>
 </context>
 <context>

@@ -20,6 +20,25 @@
 -->
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>Animation</name>
+    <message>
+        <source>Animation: a cube turns with an octahedron inside it, each corner of the octahedron at the centre of a face of the cube.</source>
+        <translation>Animação: um cubo gira com um octaedro dentro dele, cada vértice do octaedro no centro de uma face do cubo.</translation>
+    </message>
+    <message>
+        <source>Animation: a tetrahedron turns with its dual, another tetrahedron, growing through it into a star.</source>
+        <translation>Animação: um tetraedro gira com o seu dual, outro tetraedro, que cresce através dele até formar uma estrela.</translation>
+    </message>
+    <message>
+        <source>Animation: a dodecahedron turns with an icosahedron inside it, each corner of the icosahedron at the centre of a face of the dodecahedron.</source>
+        <translation>Animação: um dodecaedro gira com um icosaedro dentro dele, cada vértice do icosaedro no centro de uma face do dodecaedro.</translation>
+    </message>
+    <message>
+        <source>The clue: a dodecahedron opens out flat into the graph on this screen, and a route travels along half of a circuit.</source>
+        <translation>A dica: um dodecaedro se abre e fica plano, formando o grafo desta tela, e um caminho percorre metade de um ciclo.</translation>
+    </message>
+</context>
+<context>
     <name>ButtonFace</name>
     <message>
         <source>Exit</source>
@@ -237,6 +256,11 @@
         <source>Unknown activity &apos;%1&apos; for --start: use one of %2.</source>
         <translation>Atividade desconhecida “%1” para --start: use uma destas: %2.</translation>
     </message>
+    <message>
+        <source>activity</source>
+        <extracomment>The value that --start takes, as the help shows it: --start &lt;activity&gt;.</extracomment>
+        <translation>atividade</translation>
+    </message>
 </context>
 <context>
     <name>Titlefrm</name>
@@ -321,6 +345,16 @@ Dois poliedros relacionados dessa forma são chamados de poliedros duais.</trans
         <extracomment>Button: back to the topic menu.</extracomment>
         <translation>Sair</translation>
     </message>
+    <message>
+        <source>%1. The answer box is empty again.</source>
+        <extracomment>Spoken after &quot;Wrong, Try Again&quot;, which empties the answer box.</extracomment>
+        <translation>%1. A caixa de resposta está vazia de novo.</translation>
+    </message>
+    <message>
+        <source>The answer is %1.</source>
+        <extracomment>Spoken when the expected answer is shown; %1 is the number the screen shows.</extracomment>
+        <translation>A resposta é %1.</translation>
+    </message>
 </context>
 <context>
     <name>hamilton</name>
@@ -360,6 +394,10 @@ Dois poliedros relacionados dessa forma são chamados de poliedros duais.</trans
         <source>Answer</source>
         <extracomment>Button: show a solution.</extracomment>
         <translation>Resposta</translation>
+    </message>
+    <message>
+        <source>Find a Hamiltonian circuit on the dodecahedral graph shown here. The arrow keys go from road to road, and Space marks a road or takes its mark away. Tab leads on to Show Clue and Check.</source>
+        <translation>Encontre um ciclo hamiltoniano no grafo do dodecaedro mostrado aqui. As setas levam de estrada em estrada, e a barra de espaço marca uma estrada ou tira a marca dela. O Tab leva a “Mostrar dica” e a “Conferir”.</translation>
     </message>
 </context>
 <context>
@@ -428,6 +466,11 @@ Dois poliedros relacionados dessa forma são chamados de poliedros duais.</trans
         <source>Cancel</source>
         <extracomment>The title screen&apos;s first button when the menu brings it back: back to the menu.</extracomment>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>There is no web browser on this computer.</source>
+        <extracomment>Shown for a few seconds above the web address when no browser could open it.</extracomment>
+        <translation>Não há navegador web neste computador.</translation>
     </message>
 </context>
 <context>

@@ -20,6 +20,25 @@
 -->
 <TS version="2.1" language="uk">
 <context>
+    <name>Animation</name>
+    <message>
+        <source>Animation: a cube turns with an octahedron inside it, each corner of the octahedron at the centre of a face of the cube.</source>
+        <translation>Анімація: куб обертається з октаедром усередині; кожна вершина октаедра лежить у центрі грані куба.</translation>
+    </message>
+    <message>
+        <source>Animation: a tetrahedron turns with its dual, another tetrahedron, growing through it into a star.</source>
+        <translation>Анімація: тетраедр обертається разом із двоїстим до нього — іншим тетраедром, що проростає крізь нього й утворює зірку.</translation>
+    </message>
+    <message>
+        <source>Animation: a dodecahedron turns with an icosahedron inside it, each corner of the icosahedron at the centre of a face of the dodecahedron.</source>
+        <translation>Анімація: додекаедр обертається з ікосаедром усередині; кожна вершина ікосаедра лежить у центрі грані додекаедра.</translation>
+    </message>
+    <message>
+        <source>The clue: a dodecahedron opens out flat into the graph on this screen, and a route travels along half of a circuit.</source>
+        <translation>Підказка: додекаедр розгортається на площину й стає графом на цьому екрані, а маршрут проходить половину циклу.</translation>
+    </message>
+</context>
+<context>
     <name>ButtonFace</name>
     <message>
         <source>Exit</source>
@@ -237,6 +256,11 @@
         <source>Unknown activity &apos;%1&apos; for --start: use one of %2.</source>
         <translation>Невідоме заняття «%1» для --start: вкажіть одне з %2.</translation>
     </message>
+    <message>
+        <source>activity</source>
+        <extracomment>The value that --start takes, as the help shows it: --start &lt;activity&gt;.</extracomment>
+        <translation>заняття</translation>
+    </message>
 </context>
 <context>
     <name>Titlefrm</name>
@@ -321,6 +345,16 @@
         <extracomment>Button: back to the topic menu.</extracomment>
         <translation>Вихід</translation>
     </message>
+    <message>
+        <source>%1. The answer box is empty again.</source>
+        <extracomment>Spoken after &quot;Wrong, Try Again&quot;, which empties the answer box.</extracomment>
+        <translation>%1. Поле для відповіді знову порожнє.</translation>
+    </message>
+    <message>
+        <source>The answer is %1.</source>
+        <extracomment>Spoken when the expected answer is shown; %1 is the number the screen shows.</extracomment>
+        <translation>Відповідь: %1.</translation>
+    </message>
 </context>
 <context>
     <name>hamilton</name>
@@ -360,6 +394,10 @@
         <source>Answer</source>
         <extracomment>Button: show a solution.</extracomment>
         <translation>Відповідь</translation>
+    </message>
+    <message>
+        <source>Find a Hamiltonian circuit on the dodecahedral graph shown here. The arrow keys go from road to road, and Space marks a road or takes its mark away. Tab leads on to Show Clue and Check.</source>
+        <translation>Знайди гамільтонів цикл на зображеному тут графі додекаедра. Стрілки ведуть від дороги до дороги, а пробіл позначає дорогу або знімає позначку. Tab веде далі до кнопок «Підказка» і «Перевірка».</translation>
     </message>
 </context>
 <context>
@@ -428,6 +466,11 @@
         <source>Cancel</source>
         <extracomment>The title screen&apos;s first button when the menu brings it back: back to the menu.</extracomment>
         <translation>Скасувати</translation>
+    </message>
+    <message>
+        <source>There is no web browser on this computer.</source>
+        <extracomment>Shown for a few seconds above the web address when no browser could open it.</extracomment>
+        <translation>На цьому комп’ютері немає веббраузера.</translation>
     </message>
 </context>
 <context>

@@ -14,6 +14,25 @@
 -->
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>Animation</name>
+    <message>
+        <source>Animation: a cube turns with an octahedron inside it, each corner of the octahedron at the centre of a face of the cube.</source>
+        <translation>动画：一个正方体在旋转，里面有一个正八面体，正八面体的每个顶点都在正方体一个面的中心。</translation>
+    </message>
+    <message>
+        <source>Animation: a tetrahedron turns with its dual, another tetrahedron, growing through it into a star.</source>
+        <translation>动画：一个正四面体和它的对偶——另一个正四面体——一起旋转，后者穿过它不断长大，形成一颗星。</translation>
+    </message>
+    <message>
+        <source>Animation: a dodecahedron turns with an icosahedron inside it, each corner of the icosahedron at the centre of a face of the dodecahedron.</source>
+        <translation>动画：一个正十二面体在旋转，里面有一个正二十面体，正二十面体的每个顶点都在正十二面体一个面的中心。</translation>
+    </message>
+    <message>
+        <source>The clue: a dodecahedron opens out flat into the graph on this screen, and a route travels along half of a circuit.</source>
+        <translation>提示：把正十二面体展开压平，就得到这个画面上的图；一条路线走过一条回路的一半。</translation>
+    </message>
+</context>
+<context>
     <name>ButtonFace</name>
     <message>
         <source>Exit</source>
@@ -231,6 +250,11 @@
         <source>Unknown activity &apos;%1&apos; for --start: use one of %2.</source>
         <translation>--start 后面的活动“%1”不存在，请从 %2 中选一个。</translation>
     </message>
+    <message>
+        <source>activity</source>
+        <extracomment>The value that --start takes, as the help shows it: --start &lt;activity&gt;.</extracomment>
+        <translation>活动</translation>
+    </message>
 </context>
 <context>
     <name>Titlefrm</name>
@@ -315,6 +339,16 @@
         <extracomment>Button: back to the topic menu.</extracomment>
         <translation>退出</translation>
     </message>
+    <message>
+        <source>%1. The answer box is empty again.</source>
+        <extracomment>Spoken after &quot;Wrong, Try Again&quot;, which empties the answer box.</extracomment>
+        <translation>%1。答案框又空了。</translation>
+    </message>
+    <message>
+        <source>The answer is %1.</source>
+        <extracomment>Spoken when the expected answer is shown; %1 is the number the screen shows.</extracomment>
+        <translation>答案是%1。</translation>
+    </message>
 </context>
 <context>
     <name>hamilton</name>
@@ -354,6 +388,10 @@
         <source>Answer</source>
         <extracomment>Button: show a solution.</extracomment>
         <translation>答案</translation>
+    </message>
+    <message>
+        <source>Find a Hamiltonian circuit on the dodecahedral graph shown here. The arrow keys go from road to road, and Space marks a road or takes its mark away. Tab leads on to Show Clue and Check.</source>
+        <translation>在这里的正十二面体图上找出一条哈密顿回路。用方向键从一条路走到另一条路，按空格键给一条路做标记或取消标记。按 Tab 键可以转到“显示提示”和“检查”。</translation>
     </message>
 </context>
 <context>
@@ -422,6 +460,11 @@
         <source>Cancel</source>
         <extracomment>The title screen&apos;s first button when the menu brings it back: back to the menu.</extracomment>
         <translation>取消</translation>
+    </message>
+    <message>
+        <source>There is no web browser on this computer.</source>
+        <extracomment>Shown for a few seconds above the web address when no browser could open it.</extracomment>
+        <translation>这台电脑上没有网页浏览器。</translation>
     </message>
 </context>
 <context>
