@@ -9,7 +9,7 @@ jobs=$(nproc 2>/dev/null || echo 2)
 
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev pkg-config qt6-base-dev qt6-base-private-dev libgl-dev libgif-dev libimagequant-dev
           qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
-          libgtest-dev libgmock-dev libxcb1-dev xvfb xauth x11-utils
+          libgtest-dev libgmock-dev libicu-dev libxcb1-dev xvfb xauth x11-utils
           dbus dbus-bin dbus-daemon at-spi2-core python3 python3-pyatspi
           fonts-liberation fonts-wine fonts-dejavu-core
           openbox xdotool wmctrl weston xwayland qt6-wayland
