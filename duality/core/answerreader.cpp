@@ -24,8 +24,8 @@ constexpr int kEnd = -1;
 constexpr int kNotAscii = -2;
 
 // One character from UTF-8: its code point, or -1 for a malformed sequence
-// (an overlong form, a surrogate, a sequence cut short), whose first byte is
-// then taken on its own.
+// (an overlong form, a surrogate, a sequence cut short), which ends a number
+// as any other character that is not a digit does.
 struct Decoded {
     long codePoint;
     std::size_t units;
@@ -36,17 +36,21 @@ Decoded decode(const char* p, const char* end) {
     const unsigned char lead = byte(0);
     if (lead < 0x80) return {lead, 1};
     std::size_t length = 0;
-    long codePoint = 0;
     long least = 0;
     if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2, codePoint = lead & 0x1F, least = 0x80;
+        length = 2;
+        least = 0x80;
     } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3, codePoint = lead & 0x0F, least = 0x800;
+        length = 3;
+        least = 0x800;
     } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4, codePoint = lead & 0x07, least = 0x10000;
+        length = 4;
+        least = 0x10000;
     } else {
         return {-1, 1};
     }
+    // The lead byte's own bits: five of a two-byte sequence, four, then three.
+    long codePoint = lead & (0x7F >> length);
     if (static_cast<std::size_t>(end - p) < length) return {-1, 1};
     for (std::size_t i = 1; i < length; ++i) {
         if ((byte(i) & 0xC0) != 0x80) return {-1, 1};
@@ -85,7 +89,8 @@ public:
         if (unit < 0x80) return static_cast<int>(unit);
         const Decoded c = decode(m_p, m_end);
         m_units = c.units;
-        const int digit = c.codePoint < 0 ? -1 : DecimalDigit::valueOf(static_cast<char32_t>(c.codePoint));
+        const int digit =
+            c.codePoint < 0 ? -1 : DecimalDigit::valueOf(static_cast<char32_t>(c.codePoint));
         return digit < 0 ? kNotAscii : '0' + digit;
     }
     // Past the character peek() last gave.

@@ -34,7 +34,8 @@ std::string AnswerReaderComparison::disagreement(const std::uint8_t* data, std::
     for (std::size_t i = 0; i + 1 < size; i += 2)
         utf16 += static_cast<char16_t>(data[i] | (data[i + 1] << 8));
     const double fromUtf16 = AnswerReader::leadingNumber(utf16);
-    const double expectedUtf16 = ReferenceReading::leadingNumber(ReferenceReading::fromUtf16(utf16));
+    const double expectedUtf16 =
+        ReferenceReading::leadingNumber(ReferenceReading::fromUtf16(utf16));
     if (!agree(fromUtf16, expectedUtf16)) found += describe("UTF-16", fromUtf16, expectedUtf16);
 
     return found;

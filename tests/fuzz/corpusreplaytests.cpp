@@ -62,7 +62,8 @@ TEST(AnswerReaderCorpus, EveryCharacterBetweenDigitsReadsAsTheRuleSays) {
         }
         unit('2');
         for (const auto* bytes : {&utf8, &utf16}) {
-            const std::string found = AnswerReaderComparison::disagreement(bytes->data(), bytes->size());
+            const std::string found =
+                AnswerReaderComparison::disagreement(bytes->data(), bytes->size());
             if (found.empty()) continue;
             ADD_FAILURE() << "U+" << std::hex << static_cast<unsigned long>(c) << ": " << found;
             ++disagreements;

@@ -4,8 +4,8 @@
 
 #include <unicode/uchar.h>
 
-#include <cuchar>
 #include <cstdlib>
+#include <cuchar>
 
 namespace {
 
