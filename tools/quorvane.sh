@@ -11,7 +11,8 @@ packages=(cmake ninja-build g++ clang libclang-rt-14-dev pkg-config qt6-base-dev
           qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
           libgtest-dev libgmock-dev libicu-dev libxcb1-dev xvfb xauth x11-utils
           dbus dbus-bin dbus-daemon at-spi2-core python3 python3-pyatspi
-          fonts-liberation fonts-wine fonts-dejavu-core
+          fonts-liberation fonts-wine fonts-dejavu-core fonts-noto-core fonts-noto-cjk
+          tesseract-ocr tesseract-ocr-ara tesseract-ocr-heb tesseract-ocr-chi-sim tesseract-ocr-jpn
           openbox xdotool wmctrl weston xwayland qt6-wayland
           git dpkg-dev debhelper lintian file desktop-file-utils appstream clang-format clang-tidy cppcheck
           mmdebstrap autopkgtest diffoscope-minimal)

@@ -201,14 +201,14 @@
     </message>
     <message>
         <source>If a polyhedron has 30 edges, how many edges does its dual have?</source>
-        <translation>لمتعدد سطوح 30 حرفًا، فكم حرفًا لمتعدد السطوح الثنوي له؟</translation>
+        <translation>إذا كان لمتعدد سطوح 30 حرفًا، فكم حرفًا لمتعدد السطوح الثنوي له؟</translation>
     </message>
 </context>
 <context>
     <name>StartOptions</name>
     <message>
         <source>Try &apos;quorvane --help&apos; for the options.</source>
-        <translation>إذا كان لمتعدد سطوح 30 حرفًا، فكم حرفًا لمتعدد السطوح الثنوي له؟</translation>
+        <translation>اكتب &apos;quorvane --help&apos; لعرض الخيارات.</translation>
     </message>
     <message>
         <source>Quorvane 2: polyhedra for school pupils, duals and Hamilton&apos;s voyage.</source>
@@ -401,7 +401,7 @@
     </message>
     <message>
         <source>Semi-regular Polyhedra</source>
-        <translation>متعددات السطوح شبه المنتظمة</translation>
+        <translation>متعددات سطوح شبه منتظمة</translation>
     </message>
     <message>
         <source>Stellated Polyhedra</source>
@@ -462,13 +462,13 @@
         <source>Flip</source>
         <comment>to portrait</comment>
         <extracomment>Turns the wide pad upright (a narrow button).</extracomment>
-        <translation>طولي</translation>
+        <translation>قائم</translation>
     </message>
     <message>
         <source>Flip</source>
         <comment>to landscape</comment>
         <extracomment>Turns the upright pad wide again.</extracomment>
-        <translation>عرضي</translation>
+        <translation>أفقي</translation>
     </message>
 </context>
 <context>

@@ -462,13 +462,13 @@
         <source>Flip</source>
         <comment>to portrait</comment>
         <extracomment>Turns the wide pad upright (a narrow button).</extracomment>
-        <translation>לאורך</translation>
+        <translation>אנכי</translation>
     </message>
     <message>
         <source>Flip</source>
         <comment>to landscape</comment>
         <extracomment>Turns the upright pad wide again.</extracomment>
-        <translation>לרוחב</translation>
+        <translation>אופקי</translation>
     </message>
 </context>
 <context>

@@ -62,10 +62,10 @@ mkdir -p "$work/plain" "$work/damaged/translations"
 check "$german" "$work/plain" LANG=de_DE.UTF-8
 check "$english" "$work/plain" LANG=C
 check "$english" "$work/plain" LANG=en_GB.UTF-8
-check "$english" "$work/plain" LANG=pt_BR.UTF-8
+check "$english" "$work/plain" LANG=ko_KR.UTF-8
 check "$french" "$work/plain" LANG=de_DE.UTF-8 LC_MESSAGES=fr_FR.UTF-8
 check "$spanish" "$work/plain" LANG=de_DE.UTF-8 LC_ALL=es_ES.UTF-8
-check "$french" "$work/plain" LANG=de_DE.UTF-8 LANGUAGE=it:fr:de
+check "$french" "$work/plain" LANG=de_DE.UTF-8 LANGUAGE=ko:fr:de
 check "$english" "$work/plain" LANG=de_DE.UTF-8 LANGUAGE=en_GB:de
 
 # The working folder is searched first, so its damaged file is the one read.
