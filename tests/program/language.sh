@@ -19,6 +19,8 @@ english="Hamilton's Voyage Around the World"
 german="Hamiltons Reise um die Welt"
 french="Le voyage autour du monde de Hamilton"
 spanish="La vuelta al mundo de Hamilton"
+italian="Il giro del mondo di Hamilton"
+chinese="哈密顿的环游世界"
 
 wait_for() {  # wait_for <caption>: the line of the first quorvane window with it
     local line
@@ -38,7 +40,8 @@ voyage_caption() {  # voyage_caption <folder> <environment...>: the caption Hami
     wait_for "Quorvane 2" > /dev/null || { echo "no menu"; return; }
     xdotool mousemove 582 284 click 1     # "Voyage Around the World" on the menu
     sleep 1
-    xwininfo -root -children | grep -F '("quorvane"' | grep -v '"Quorvane 2"' |
+    # Read in UTF-8, or a caption in another script comes back as a conversion error.
+    LC_ALL=C.UTF-8 xwininfo -root -children | grep -F '("quorvane"' | grep -v '"Quorvane 2"' |
         sed -n 's/^ *0x[0-9a-f]* "\([^"]*\)".*/\1/p' | grep -v '^ $' | head -n 1
     kill "$app" 2> /dev/null
     wait "$app" 2> /dev/null
@@ -62,10 +65,11 @@ mkdir -p "$work/plain" "$work/damaged/translations"
 check "$german" "$work/plain" LANG=de_DE.UTF-8
 check "$english" "$work/plain" LANG=C
 check "$english" "$work/plain" LANG=en_GB.UTF-8
-check "$english" "$work/plain" LANG=ko_KR.UTF-8
+check "$english" "$work/plain" LANG=pt_BR.UTF-8
 check "$french" "$work/plain" LANG=de_DE.UTF-8 LC_MESSAGES=fr_FR.UTF-8
 check "$spanish" "$work/plain" LANG=de_DE.UTF-8 LC_ALL=es_ES.UTF-8
-check "$french" "$work/plain" LANG=de_DE.UTF-8 LANGUAGE=ko:fr:de
+check "$italian" "$work/plain" LANG=de_DE.UTF-8 LANGUAGE=sv:it:de
+check "$chinese" "$work/plain" LANG=zh_CN.UTF-8
 check "$english" "$work/plain" LANG=de_DE.UTF-8 LANGUAGE=en_GB:de
 
 # The working folder is searched first, so its damaged file is the one read.
