@@ -2,11 +2,14 @@
 
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QPointer>
 #include <QPushButton>
+#include <QTimer>
 #include <QUrl>
 
 #include "app/activities.h"
 #include "app/standardlayout.h"
+#include "platform/accessiblelabel.h"
 #include "platform/imagebox.h"
 #include "platform/picturebutton.h"
 #include "platform/picturefiles.h"
@@ -23,6 +26,8 @@ const QColor kYellow(255, 255, 0);
 const QColor kHighlight(0, 0, 255);
 const QString kTahoma = QStringLiteral("Tahoma");
 constexpr int kEntryPitch = 750;
+// How long the menu says that no browser could open its address.
+constexpr int kNoBrowserMilliseconds = 6000;
 }  // namespace
 
 QString intro0::publisherAddress() { return QStringLiteral(QUORVANE_PUBLISHER_URL); }
@@ -55,6 +60,18 @@ Label* intro0::makeEntry(const QString& name, int left, const QString& caption) 
     return entry;
 }
 
+// The web line's look, which the message about it shares: yellow Arial on black.
+Label* intro0::makeWebLine(const QString& name, const QString& caption) {
+    auto* line = new Label(this, name);
+    line->setCaption(caption);
+    line->setFontPoints(QStringLiteral("Arial"), 12, true);
+    line->setForeColour(kYellow);
+    line->setBackColour(Qt::black);
+    line->setOpaque(true);
+    line->setAlignment(Qt::AlignCenter);
+    return line;
+}
+
 intro0::intro0() : Screen(QStringLiteral("intro0")) {
     setWindowTitle(tr("Quorvane 2"));
 
@@ -81,18 +98,26 @@ intro0::intro0() : Screen(QStringLiteral("intro0")) {
     m_rightTopics =
         ControlArray<Label>(makeEntry(QStringLiteral("Label5"), 6180, activityCaption(0)));
 
-    m_webAddress = new Label(this, QStringLiteral("Label6"));
-    m_webAddress->setCaption(publisherAddressText());
-    m_webAddress->setFontPoints(QStringLiteral("Arial"), 12, true);
-    m_webAddress->setForeColour(kYellow);
-    m_webAddress->setBackColour(Qt::black);
-    m_webAddress->setOpaque(true);
-    m_webAddress->setAlignment(Qt::AlignCenter);
-    m_webAddress->setCursor(Qt::PointingHandCursor);
-    m_webAddress->setToolTip(publisherAddress());
+    m_webAddress = makeWebLine(QStringLiteral("Label6"), publisherAddressText());
     twips::setGeometry(m_webAddress, 4320, 8040, 3315, 375);
     m_webAddress->setKeyboardReachable();
+    // In a locked-down room the line opens nothing, so it promises nothing.
+    if (!shell::isLocked()) {
+        m_webAddress->setCursor(Qt::PointingHandCursor);
+        m_webAddress->setToolTip(publisherAddress());
+    }
     connect(m_webAddress, &Label::clicked, this, &intro0::openWebAddress);
+
+    // Said just above the web line, where the pupil looks after clicking it.
+    //: Shown for a few seconds above the web address when no browser could open it.
+    const QString noBrowser = tr("There is no web browser on this computer.");
+    m_noBrowser = makeWebLine(QStringLiteral("noBrowser"), noBrowser);
+    twips::setGeometry(m_noBrowser, 1980, 7575, 8040, 375);
+    m_noBrowser->hide();
+    m_noBrowserTimer = new QTimer(this);
+    m_noBrowserTimer->setSingleShot(true);
+    m_noBrowserTimer->setInterval(kNoBrowserMilliseconds);
+    connect(m_noBrowserTimer, &QTimer::timeout, m_noBrowser, &QWidget::hide);
 
     //: The menu's exit button, back to the title screen.
     m_exit = new PictureButton(this, QStringLiteral("Command1"), tr("Exit"));
@@ -157,9 +182,28 @@ void intro0::onLoad() {
     for (int i = 0; i <= 5; ++i) chain << m_rightTopics(i);
     chain << m_webAddress << m_exit;
     setTabChain(chain);
-    // The menu itself holds the focus until a key moves it, so no topic is
-    // highlighted before the pupil asks for one.
+    // The first live topic holds the focus from the start, so a screen reader
+    // names it as the menu arrives; its highlight waits for the first key, so
+    // no topic is highlighted before the pupil asks for one.
     setFocus(Qt::ActiveWindowFocusReason);
+    for (QWidget* w : chain) {
+        if (w->isEnabled() && !w->isHidden()) {
+            w->setFocus(Qt::ActiveWindowFocusReason);
+            break;
+        }
+    }
+}
+
+bool intro0::focusNextPrevChild(bool next) {
+    // The first step forward from the topic that holds the focus unmarked
+    // marks it: Tab and the arrows begin on the first live topic, as they
+    // would from the menu itself.
+    auto* topic = qobject_cast<Label*>(focusWidget());
+    if (next && topic && !topic->showsKeyboardFocus()) {
+        topic->showKeyboardFocus();
+        return true;
+    }
+    return Screen::focusNextPrevChild(next);
 }
 
 void intro0::keyPressEvent(QKeyEvent* event) {
@@ -203,7 +247,20 @@ void intro0::handOver(const QString& screen) {
     screens::unload(objectName());
 }
 
-void intro0::openWebAddress() { shell::open(QUrl(publisherAddress())); }
+void intro0::openWebAddress() {
+    m_noBrowser->hide();
+    // The opener may give up after the menu has gone.
+    shell::open(QUrl(publisherAddress()), [menu = QPointer<intro0>(this)] {
+        if (menu) menu->sayNoBrowser();
+    });
+}
+
+void intro0::sayNoBrowser() {
+    m_noBrowser->show();
+    m_noBrowser->raise();
+    AccessibleLabel::captionChanged(m_noBrowser);  // read out, as a verdict is
+    m_noBrowserTimer->start();
+}
 
 void intro0::backToTitle() {
     Screen* title = screens::get(QStringLiteral("Titlefrm"));

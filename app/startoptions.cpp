@@ -7,6 +7,25 @@
 
 namespace {
 
+// Qt's own options, still among the arguments since they are read before Qt
+// takes them out: passed over here, and never shown in the help.
+constexpr const char* kQtValueOptions =
+    "platform platformpluginpath platformtheme plugin qwindowgeometry geometry qwindowicon icon "
+    "qwindowtitle title session display name visual ncols cmap style stylesheet qmljsdebugger";
+constexpr const char* kQtFlags = "reverse widgetcount nograb dograb sync";
+
+void passOverQtOptions(QCommandLineParser& parser) {
+    for (const bool takesValue : {true, false}) {
+        const QString names = QString::fromLatin1(takesValue ? kQtValueOptions : kQtFlags);
+        for (const QString& name : names.split(QLatin1Char(' '))) {
+            QCommandLineOption option(name);
+            if (takesValue) option.setValueName(QStringLiteral("value"));
+            option.setFlags(QCommandLineOption::HiddenFromHelp);
+            parser.addOption(option);
+        }
+    }
+}
+
 QString refusal(const QString& why) {
     return why + QLatin1Char('\n') +
            QCoreApplication::translate("StartOptions", "Try 'quorvane --help' for the options.") +
@@ -46,12 +65,14 @@ StartOptions StartOptions::parse(const QStringList& arguments) {
         QCoreApplication::translate(
             "StartOptions", "Open straight onto an activity (%1); its Exit leads to the menu.")
             .arg(activityNames()),
-        QStringLiteral("activity"));
+        //: The value that --start takes, as the help shows it: --start <activity>.
+        QCoreApplication::translate("StartOptions", "activity"));
     const QCommandLineOption noWeb(
         QStringLiteral("no-web"),
         QCoreApplication::translate("StartOptions",
                                     "Locked-down room: the menu's web address opens nothing."));
     parser.addOptions({help, fullscreen, start, noWeb});
+    passOverQtOptions(parser);
 
     StartOptions options;
     if (!parser.parse(arguments)) {

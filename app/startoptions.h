@@ -15,8 +15,9 @@ struct StartOptions {
     QString firstScreen = QStringLiteral("Titlefrm");  // the screen shown first
     QString text;  // the help text, or why the command line was refused
 
-    // Reads the program's arguments (the program's name first, Qt's own
-    // options already taken out by QApplication).
+    // Reads the program's arguments (the program's name first). Qt's own
+    // options (-platform, -display, -style and the rest) are passed over, so
+    // the arguments can be read before anything asks for a display.
     static StartOptions parse(const QStringList& arguments);
 
     // The screen that opens an activity named on the command line (its

@@ -5,8 +5,10 @@
 // the pictures are the ones the build generated into the run folder.
 //
 // Usage: screen_bench [benchmark options] [PICTURE_FOLDER]
+#include <QAccessible>
 #include <QApplication>
 #include <QImageReader>
+#include <QLineEdit>
 #include <QTest>
 #include <QTimer>
 
@@ -255,6 +257,52 @@ void hamiltonKey(benchmark::State& state) {
     unloadScreen(QStringLiteral("hamilton"));
 }
 
+// What a screen reader asks of the answer box after a key: the character and
+// the word at the caret and at the end, and the ones before the caret, each
+// answered by the box's own accessible interface. Returns the characters given.
+qsizetype askAsAScreenReader(QAccessibleTextInterface* text) {
+    int start = 0;
+    int end = 0;
+    qsizetype answered = 0;
+    for (auto type : {QAccessible::CharBoundary, QAccessible::WordBoundary}) {
+        answered += text->textAtOffset(-2, type, &start, &end).size();
+        answered += text->textAtOffset(text->characterCount(), type, &start, &end).size();
+        answered += text->textBeforeOffset(-2, type, &start, &end).size();
+    }
+    return answered;
+}
+
+// A digit typed into the answer box and taken out again, the box painted,
+// and with state.range(0) 1 the screen reader's requests after it.
+void dualityAnswerKey(benchmark::State& state) {
+    auto* screen = shownScreen<duality>(QStringLiteral("duality"));
+    QLineEdit* box = screen->Text1();
+    QTest::keyClicks(box, QStringLiteral("12 faces"));
+    QAccessibleTextInterface* text = QAccessible::queryAccessibleInterface(box)->textInterface();
+    const bool asked = state.range(0) != 0;
+    qsizetype answered = 0;
+    for (auto _ : state) {
+        QTest::keyClick(box, Qt::Key_6);
+        QTest::keyClick(box, Qt::Key_Backspace);
+        if (asked) answered += askAsAScreenReader(text);
+        box->repaint();
+    }
+    benchmark::DoNotOptimize(answered);
+    unloadScreen(QStringLiteral("duality"));
+}
+
+// The screen reader's requests alone, on "12 faces" with the caret at its end.
+void dualityScreenReaderRequests(benchmark::State& state) {
+    auto* screen = shownScreen<duality>(QStringLiteral("duality"));
+    QTest::keyClicks(screen->Text1(), QStringLiteral("12 faces"));
+    QAccessibleTextInterface* text =
+        QAccessible::queryAccessibleInterface(screen->Text1())->textInterface();
+    qsizetype answered = 0;
+    for (auto _ : state) answered += askAsAScreenReader(text);
+    benchmark::DoNotOptimize(answered);
+    unloadScreen(QStringLiteral("duality"));
+}
+
 // The rule alone, without Qt delivering the press or painting: the thirty
 // edges tested and the one hit recoloured and restacked.
 void hamiltonSurfacePress(benchmark::State& state) {
@@ -382,6 +430,13 @@ void registerBenchmarks() {
         ->ArgName("clue")
         ->Arg(0)
         ->Arg(1)
+        ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("duality/answerKeyAndRepaint", dualityAnswerKey)
+        ->ArgName("screenReader")
+        ->Arg(0)
+        ->Arg(1)
+        ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("duality/screenReaderRequests", dualityScreenReaderRequests)
         ->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("hamilton/surfacePress", hamiltonSurfacePress)
         ->Unit(benchmark::kMicrosecond);

@@ -12,6 +12,9 @@
 #include "duality/core/questionbank.h"
 #include "mediapanel/mediapanel.h"
 #include "module1/module1.h"
+#include "platform/accessibletextbox.h"
+#include "platform/animationdescription.h"
+#include "platform/announcer.h"
 #include "platform/fonts.h"
 #include "platform/frameplayer.h"
 #include "platform/imagebox.h"
@@ -82,6 +85,8 @@ duality::duality() : Screen(QStringLiteral("duality")) {
     m_answerBox->setObjectName(QStringLiteral("Text1"));
     //: The box where the pupil types the answer, as a screen reader names it.
     m_answerBox->setAccessibleName(tr("Your answer"));
+    // A screen reader reads the question whenever the box takes the focus.
+    AccessibleTextBox::setLabel(m_answerBox, m_question);
     QFont answerFont = fonts::fromPoints(kTahoma, 48);
     m_answerBox->setFont(answerFont);
     m_answerBox->setAlignment(Qt::AlignCenter);
@@ -163,6 +168,8 @@ void duality::onLoad() {
     m_player->setFramenum(0);
     calculate();
     m_answerBox->setFocus();
+    // The window's arrival reads the question, as the name of the box that has the focus.
+    announcer::say(this, m_animation->accessibleName());
 }
 
 void duality::calculate() {
@@ -186,6 +193,7 @@ void duality::calculate() {
     m_animation->setPicture(loadFrame(m_player->frameFile(0)));
     m_player->start();
     m_question->setCaption(m_questions.at(q));
+    m_animation->setAccessibleName(animationDescription(choice.animation));
 }
 
 // A frame that cannot be read keeps the one before on show.
@@ -195,13 +203,18 @@ void duality::cmdcheckitClick() {
     const QString typed = m_answerBox->text();
     const std::u16string_view text(reinterpret_cast<const char16_t*>(typed.utf16()),
                                    static_cast<std::size_t>(typed.size()));
+    QString spoken;
     if (AnswerCheck::isRight(text, Module1::dualanswer)) {
         m_result->setCaption(QCoreApplication::translate("Verdict", AnswerCheck::kRightText));
+        spoken = m_result->caption();
     } else {
         m_result->setCaption(QCoreApplication::translate("Verdict", AnswerCheck::kWrongText));
         m_answerBox->clear();
+        //: Spoken after "Wrong, Try Again", which empties the answer box.
+        spoken = tr("%1. The answer box is empty again.").arg(m_result->caption());
     }
     m_result->show();
+    announcer::say(this, spoken);
     // Back to the answer box, so the pupil can type again at once.
     m_answerBox->setFocus(Qt::OtherFocusReason);
 }
@@ -209,6 +222,8 @@ void duality::cmdcheckitClick() {
 void duality::cmdsolnClick() {
     m_result->setCaption(QString::fromStdString(AnswerCheck::answerText(Module1::dualanswer)));
     m_result->show();
+    //: Spoken when the expected answer is shown; %1 is the number the screen shows.
+    announcer::say(this, tr("The answer is %1.").arg(m_result->caption()));
 }
 
 void duality::cmdjotterClick() { screens::show(QStringLiteral("notepad")); }
@@ -217,6 +232,9 @@ void duality::cmdgoClick() {
     m_player->stop();
     calculate();
     m_answerBox->setFocus();
+    // Emptying the box already took a screen reader's attention there, so
+    // the focus coming back says nothing: the new question is spoken.
+    announcer::say(this, m_question->caption() + QLatin1Char(' ') + m_animation->accessibleName());
 }
 
 void duality::cmdexitClick() { exitToMenu(*this); }

@@ -14,6 +14,8 @@
 #include "hamilton/core/solutioncircuits.h"
 #include "hamilton/edgehandle.h"
 #include "mediapanel/mediapanel.h"
+#include "platform/animationdescription.h"
+#include "platform/announcer.h"
 #include "platform/frameplayer.h"
 #include "platform/imagebox.h"
 #include "platform/label.h"
@@ -89,6 +91,7 @@ hamilton::hamilton() : Screen(QStringLiteral("hamilton")) {
     m_clue = new ImageBox(this, QStringLiteral("Image2"), ImageBox::Fit::Stretch);
     twips::setGeometry(m_clue, 6840, 240, 4860, 3660);
     m_clue->hide();
+    m_clue->setAccessibleName(animationDescription(FrameSequence::of(AnimationTable::kVoyage)));
 
     //: Button: back to the topic menu.
     m_exit = new PictureButton(this, QStringLiteral("cmdexit"), tr("Exit"));
@@ -142,6 +145,11 @@ void hamilton::onLoad() {
     chainTabOrder();
     // The graph holds the focus from the start; its mark waits for the keyboard.
     m_handles[0]->setFocus(Qt::ActiveWindowFocusReason);
+    // The instruction on show speaks of clicking; a screen reader's pupil
+    // hears how to play by keys.
+    announcer::say(this, tr("Find a Hamiltonian circuit on the dodecahedral graph shown here. "
+                            "The arrow keys go from road to road, and Space marks a road or "
+                            "takes its mark away. Tab leads on to Show Clue and Check."));
 }
 
 void hamilton::makeEdgeHandles() {
@@ -275,6 +283,7 @@ void hamilton::cmdcheckitClick() {
     m_verdict->setCaption(
         QCoreApplication::translate("Verdict", CircuitCheck::verdict(accepted).c_str()));
     m_verdict->show();
+    announcer::say(this, m_verdict->caption());
     // A second check while the verdict shows gives it the full time again.
     m_verdictTimer->start();
 }
@@ -303,6 +312,7 @@ void hamilton::label2Click() {
     m_showClue->hide();
     m_clue->show();
     m_panel->show();
+    announcer::say(this, m_clue->accessibleName());
 }
 
 QTimer* hamilton::Timer1() const { return m_player->timer(); }

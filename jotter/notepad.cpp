@@ -1,11 +1,15 @@
 #include "jotter/notepad.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QPainter>
 
+#include <cmath>
+
 #include "jotter/core/consolepalette.h"
+#include "jotter/core/padplace.h"
 #include "jotter/core/swatchplaces.h"
 #include "platform/commandbutton.h"
 #include "platform/desktop.h"
@@ -34,6 +38,26 @@ SwatchPlaces::Place placeOf(const QWidget* w) {
 
 void place(QWidget* w, const SwatchPlaces::Place& p) {
     twips::setGeometry(w, p.left, p.top, p.width, p.height);
+}
+
+PadPlace::Rect availableArea() {
+    const QRect a = desktop::availableTwips();
+    return {a.x(), a.y(), a.width(), a.height()};
+}
+
+// The activity the pad is opened over: the largest other screen on show.
+PadPlace::Rect activityArea(const Screen* pad) {
+    PadPlace::Rect area{0, 0, desktop::widthTwips(), desktop::heightTwips()};
+    long long largest = 0;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        const auto* s = qobject_cast<Screen*>(w);
+        if (!s || s == pad || !s->isVisible()) continue;
+        const long long size = 1LL * s->widthTwips() * s->heightTwips();
+        if (size <= largest) continue;
+        largest = size;
+        area = {s->leftTwips(), s->topTwips(), s->widthTwips(), s->heightTwips()};
+    }
+    return area;
 }
 
 }  // namespace
@@ -122,9 +146,13 @@ void notepad::onLoad() {
     m_framePortrait->setBackColour(padColour);
     m_frameLandscape->setBackColour(padColour);
 
-    // Above the activity's upper half, where it covers the least of the quiz.
-    setLeftTwips((desktop::widthTwips() - PadLayout::kLandscapeOuterWidth) / 2.0);
-    setTopTwips(0);
+    // Beside the activity where the desktop has room, else over its upper
+    // part, where it covers the least of the quiz; inside the panels either way.
+    const PadPlace::Corner corner =
+        PadPlace::first(availableArea(), activityArea(this), PadLayout::kLandscapeOuterWidth,
+                        PadLayout::kLandscapeOuterHeight);
+    setLeftTwips(corner.left);
+    setTopTwips(corner.top);
 
     for (int i = 0; i < ConsolePalette::kCount; ++i) {
         for (ControlArray<Label>* swatches : {&m_wideSwatches, &m_tallSwatches}) {
@@ -212,6 +240,7 @@ void notepad::flipToPortrait() {
     wipeDrawing();
     m_currentPoint = QPointF();
     setOuterSizeTwips(PadLayout::kPortraitOuterWidth, PadLayout::kPortraitOuterHeight);
+    keepInside();
     twips::setLeft(m_framePortrait,
                    PadLayout::portraitFrameLeft(widthTwips(), twips::width(m_framePortrait)));
     m_frameLandscape->hide();
@@ -225,9 +254,23 @@ void notepad::flipToLandscape() {
     wipeDrawing();
     m_currentPoint = QPointF();
     setOuterSizeTwips(PadLayout::kLandscapeOuterWidth, PadLayout::kLandscapeOuterHeight);
+    keepInside();
     m_frameLandscape->show();
     m_framePortrait->hide();
     m_orientation = PadLayout::Orientation::Landscape;
+}
+
+void notepad::keepInside() {
+    // Where the pupil has dragged the pad, if anywhere; else where it was put.
+    const PadPlace::Corner now =
+        isVisible() ? PadPlace::Corner{static_cast<int>(std::lround(twips::fromPixels(x()))),
+                                       static_cast<int>(std::lround(twips::fromPixels(y())))}
+                    : PadPlace::Corner{leftTwips(), topTwips()};
+    const PadPlace::Corner corner =
+        PadPlace::inside(availableArea(), now, widthTwips(), heightTwips());
+    if (corner == now) return;
+    setLeftTwips(corner.left);
+    setTopTwips(corner.top);
 }
 
 void notepad::exitClick() { screens::unload(objectName()); }

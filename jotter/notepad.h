@@ -59,6 +59,9 @@ private:
     void padPressed(QPointF twips);
     void padMoved(Qt::MouseButtons buttons, QPointF twips);
     void wipeDrawing();
+    // After a flip: the pad moves only as far as it must to stay on the
+    // desktop's available area, its buttons first.
+    void keepInside();
     QImage blankDrawing(QSize logical) const;
 
     JotterPen m_pen;

@@ -1,8 +1,10 @@
 #include "platform/accessiblelabel.h"
 
+#include <QLineEdit>
 #include <QPointer>
 #include <QTimer>
 
+#include "platform/accessibletextbox.h"
 #include "platform/label.h"
 
 AccessibleLabel::AccessibleLabel(Label* label) : QAccessibleWidget(label) {}
@@ -35,6 +37,16 @@ QStringList AccessibleLabel::actionNames() const {
     QStringList names = QAccessibleWidget::actionNames();
     if (role() == QAccessible::Button && widget()->isEnabled()) names.prepend(pressAction());
     return names;
+}
+
+QList<QPair<QAccessibleInterface*, QAccessible::Relation>> AccessibleLabel::relations(
+    QAccessible::Relation match) const {
+    auto related = QAccessibleWidget::relations(match);
+    if (match & QAccessible::Labelled) {
+        if (QLineEdit* box = AccessibleTextBox::labelledBox(widget()))
+            related.append({QAccessible::queryAccessibleInterface(box), QAccessible::Labelled});
+    }
+    return related;
 }
 
 void AccessibleLabel::doAction(const QString& actionName) {

@@ -17,6 +17,8 @@ public:
     QAccessible::Role role() const override;
     QAccessible::State state() const override;
     QStringList actionNames() const override;
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(
+        QAccessible::Relation match = QAccessible::AllRelations) const override;
     void doAction(const QString& actionName) override;
 
     // The factory Qt asks for the interface of each object.

@@ -9,6 +9,7 @@
 
 #include "platform/accessiblecontainer.h"
 #include "platform/accessiblelabel.h"
+#include "platform/accessibletextbox.h"
 #include "platform/picturefiles.h"
 #include "platform/screenregistry.h"
 
@@ -26,6 +27,7 @@ void initialise(QApplication& app) {
     if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) app.setStyle(fusion);
     QAccessible::installFactory(&AccessibleLabel::factory);
     QAccessible::installFactory(&AccessibleContainer::factory);
+    QAccessible::installFactory(&AccessibleTextBox::factory);
     // The style keeps pictures of buttons per palette, and every coloured
     // button brings a palette of its own; a small cache keeps a morning of
     // opening and closing screens from growing the program.

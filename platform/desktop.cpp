@@ -16,6 +16,11 @@ QSize& override() {
     return size;
 }
 
+QRect& availableOverride() {
+    static QRect area;
+    return area;
+}
+
 QSize pixels() {
     if (!override().isEmpty()) return override();
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -27,6 +32,19 @@ QSize pixels() {
 int widthTwips() { return static_cast<int>(std::lround(pixels().width() * twips::perPixel())); }
 int heightTwips() { return static_cast<int>(std::lround(pixels().height() * twips::perPixel())); }
 void setSizeOverride(QSize size) { override() = size; }
+
+QRect availableTwips() {
+    QRect area = availableOverride();
+    if (area.isEmpty()) {
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        area = !override().isEmpty() || !screen ? QRect(QPoint(0, 0), pixels())
+                                                : screen->availableGeometry();
+    }
+    const auto t = [](int px) { return static_cast<int>(std::lround(twips::fromPixels(px))); };
+    return {t(area.x()), t(area.y()), t(area.width()), t(area.height())};
+}
+
+void setAvailableOverride(QRect area) { availableOverride() = area; }
 
 void setBusyPointer(bool busy) {
     if (busy)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRect>
 #include <QSize>
 
 // The desktop the screens are centred on, and the application-wide pointer.
@@ -9,6 +10,10 @@ namespace desktop {
 int widthTwips();
 int heightTwips();
 void setSizeOverride(QSize pixels);  // an empty size goes back to the real screen
+// The part of the desktop the panels leave, in twips (all of it under a size
+// override, or the area a test chose, in pixels).
+QRect availableTwips();
+void setAvailableOverride(QRect pixels);  // an empty area goes back to the real one
 
 void setBusyPointer(bool busy);
 bool isBusyPointer();

@@ -111,6 +111,10 @@ void Label::focusInEvent(QFocusEvent* event) {
     if (reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason &&
         reason != Qt::ShortcutFocusReason)
         return;
+    showKeyboardFocus();
+}
+
+void Label::showKeyboardFocus() {
     m_keyboardFocus = true;
     Q_EMIT keyboardFocused();
     if (m_focusLook == FocusLook::Highlight) setOpaque(true);

@@ -51,6 +51,8 @@ public:
     // shown only when it came from the keyboard.
     void setKeyboardReachable(FocusLook look = FocusLook::Frame);
     bool showsKeyboardFocus() const { return m_keyboardFocus; }
+    // Shows the focus as Tab would, on a label that took the focus otherwise.
+    void showKeyboardFocus();
 
     // What a press and release on it does, for the keyboard and assistive technology.
     void click();

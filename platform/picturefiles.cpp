@@ -1,5 +1,6 @@
 #include "platform/picturefiles.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -102,19 +103,13 @@ QString languageName(const QString& name, const QString& language) {
 // Qt's readers decode the first part of a cut-off GIF or JPEG without an
 // error, so a file must also end the way its format ends: a GIF with its
 // trailer byte, a JPEG with its end-of-image marker, a PNG with its IEND chunk.
-bool endsWhole(QFile& file, const QByteArray& format) {
-    const qint64 size = file.size();
-    auto tail = [&](qint64 n) {
-        if (size < n || !file.seek(size - n)) return QByteArray();
-        return file.read(n);
-    };
-    if (format == "gif") return tail(1) == QByteArray(1, '\x3b');
+bool endsWhole(const QByteArray& bytes, const QByteArray& format) {
+    if (format == "gif") return bytes.endsWith('\x3b');
     if (format == "jpeg") {
         // Some writers pad after the marker; a few bytes of it are allowed.
-        const QByteArray end = tail(std::min<qint64>(size, 16));
-        return end.contains(QByteArray("\xff\xd9", 2));
+        return bytes.right(16).contains(QByteArray("\xff\xd9", 2));
     }
-    if (format == "png") return tail(8) == QByteArray("IEND\xae\x42\x60\x82", 8);
+    if (format == "png") return bytes.endsWith(QByteArray("IEND\xae\x42\x60\x82", 8));
     return true;
 }
 
@@ -124,7 +119,15 @@ QImage readFile(const QString& path, QString* why) {
         if (why) *why = file.errorString();
         return {};
     }
-    QImageReader reader(&file);
+    // Decoded from memory rather than from the named file: given a file named
+    // @2x or @3x, Qt's reader sets the picture's ratio while its decoder still
+    // holds the picture, which copies every pixel of it once more (17 MB for
+    // the menu's background on a 4K board). The ratio is set by the caller,
+    // once the reader has let go.
+    QByteArray bytes = file.readAll();
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
     reader.setDecideFormatFromContent(true);
     const QByteArray format = reader.format();
     QImage image = reader.read();
@@ -132,7 +135,7 @@ QImage readFile(const QString& path, QString* why) {
         if (why) *why = reader.errorString();
         return {};
     }
-    if (!endsWhole(file, format)) {
+    if (!endsWhole(bytes, format)) {
         if (why) *why = QCoreApplication::translate("PictureFiles", "the file is cut off");
         return {};
     }

@@ -1,6 +1,26 @@
 #include "platform/screenregistry.h"
 
+#include <QTimer>
+
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
 #include "platform/screen.h"
+
+namespace {
+
+// A screen's pictures and frames run to tens of megabytes on a board, and the
+// C library keeps what they freed for the next allocation; once the screen is
+// gone it is handed back, so a program back on the title screen is no larger
+// than one that has just started.
+void handBackFreedMemory() {
+#if defined(__GLIBC__)
+    QTimer::singleShot(0, [] { malloc_trim(0); });
+#endif
+}
+
+}  // namespace
 
 ScreenRegistry& ScreenRegistry::instance() {
     static ScreenRegistry registry;
@@ -52,6 +72,7 @@ void ScreenRegistry::unload(const QString& name) {
     screen->hide();
     // Deferred, because a screen usually unloads itself from one of its own handlers.
     screen->setEnabled(false);
+    QObject::connect(screen, &QObject::destroyed, &handBackFreedMemory);
     screen->deleteLater();
 }
 

@@ -1,25 +1,33 @@
 #!/usr/bin/env bash
-# Sets up a Debian 12 machine for Quorvane 2 and builds it, then starts the
-# program ("run") or runs every test, normal and sanitized ("test").
+# Sets up a Debian 12 or 13 machine (or unstable) for Quorvane 2 and builds
+# it, then starts the program ("run") or runs every test, normal and
+# sanitized, and builds the Debian packages for Debian 12, 13 and unstable
+# ("test"). Every package named here has the same name in the three releases.
 set -euo pipefail
 
 action=${1:-run}
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 jobs=$(nproc 2>/dev/null || echo 2)
 
-packages=(cmake ninja-build g++ clang libclang-rt-14-dev pkg-config qt6-base-dev qt6-base-private-dev libgl-dev libgif-dev libimagequant-dev
-          qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
-          libgtest-dev libgmock-dev libicu-dev libxcb1-dev xvfb xauth x11-utils
-          dbus dbus-bin dbus-daemon at-spi2-core python3 python3-pyatspi
-          fonts-liberation fonts-wine fonts-dejavu-core fonts-noto-core fonts-noto-cjk
-          tesseract-ocr tesseract-ocr-ara tesseract-ocr-heb tesseract-ocr-chi-sim tesseract-ocr-jpn
-          openbox xdotool wmctrl weston xwayland qt6-wayland
-          git dpkg-dev debhelper lintian file desktop-file-utils appstream clang-format clang-tidy cppcheck
-          mmdebstrap autopkgtest diffoscope-minimal)
+# What building and running the program needs.
+packages=(cmake ninja-build g++ pkgconf qt6-base-dev libgl-dev libgif-dev libimagequant-dev libxcb1-dev
+          qt6-tools-dev qt6-l10n-tools qt6-translations-l10n qt6-wayland
+          fonts-liberation fonts-wine fonts-dejavu-core fonts-noto-core fonts-noto-cjk)
+# What the tests add: the test framework, a fuzzing compiler, virtual
+# displays, window managers and a compositor, the accessibility bus and
+# the screen reader with its speech, OCR in four scripts, the static checks, and Debian's packaging tools and checks.
+test_packages=(libgtest-dev libgmock-dev libicu-dev clang libclang-rt-dev
+               xvfb xauth x11-utils openbox xdotool wmctrl weston xwayland
+               dbus dbus-bin dbus-daemon at-spi2-core python3 python3-pyatspi
+               tesseract-ocr tesseract-ocr-ara tesseract-ocr-heb tesseract-ocr-chi-sim tesseract-ocr-jpn
+               orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng libasound2-data
+               git dpkg-dev debhelper lintian blhc file desktop-file-utils appstream
+               clang-format clang-tidy cppcheck
+               mmdebstrap autopkgtest piuparts diffoscope-minimal)
 
 install_missing() {
     local missing=() p
-    for p in "${packages[@]}"; do
+    for p in "$@"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
     done
     ((${#missing[@]})) || return 0
@@ -71,11 +79,14 @@ case "$action" in
         ;;
 esac
 
-install_missing
+case "$action" in
+    run) install_missing "${packages[@]}" ;;
+    test) install_missing "${packages[@]}" "${test_packages[@]}" ;;
+esac
 private_runtime_dir
 case "$action" in
     run)
-        build "$root/build"
+        build "$root/build" -DQUORVANE_TESTS=OFF
         cd "$root/build/run"
         exec ./quorvane
         ;;
@@ -85,10 +96,19 @@ case "$action" in
         # quick suite on the offscreen platform, lintian must find nothing to
         # warn of, the unpacked program must start, and the installed one is
         # played to the verdict (autopkgtest). The tests that need a real X
-        # server and the static checks then run on that same build.
+        # server and the static checks then run on that same build. The clean
+        # systems are kept between runs, outside the working tree.
+        export QUORVANE_CHROOT_CACHE=${QUORVANE_CHROOT_CACHE:-/var/cache/quorvane/chroot}
         package=$root/build-package
         subordinate_ids
-        bash "$root/tests/data/packagetest.sh" "$root" "$root/tests/program/titlewindow.sh" "$package"
+        QUORVANE_PACKAGE_CHECKS=autopkgtest \
+            bash "$root/tests/data/packagetest.sh" "$root" "$root/tests/program/titlewindow.sh" "$package"
+        # The same package built and tested with Debian 13's Qt 6.8 and GCC 14,
+        # then installed, played and purged there; and with unstable's newest
+        # Qt, GCC and CMake, as Debian's build daemons will build an upload.
+        QUORVANE_SUITE=trixie bash "$root/tests/data/packagetest.sh" "$root" "" "$root/build-trixie"
+        QUORVANE_SUITE=sid QUORVANE_PACKAGE_CHECKS=none \
+            bash "$root/tests/data/packagetest.sh" "$root" "" "$root/build-sid"
         # Built again elsewhere, later, without the tests, as -A then -B: the
         # same .deb files byte for byte.
         bash "$root/tests/data/reproducible.sh" "$root" "$package"

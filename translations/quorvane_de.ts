@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>Animation</name>
+    <message>
+        <source>Animation: a cube turns with an octahedron inside it, each corner of the octahedron at the centre of a face of the cube.</source>
+        <translation>Animation: Ein Würfel dreht sich mit einem Oktaeder darin; jede Ecke des Oktaeders liegt in der Mitte einer Fläche des Würfels.</translation>
+    </message>
+    <message>
+        <source>Animation: a tetrahedron turns with its dual, another tetrahedron, growing through it into a star.</source>
+        <translation>Animation: Ein Tetraeder dreht sich mit seinem dualen, einem zweiten Tetraeder, das durch es hindurch zu einem Stern wächst.</translation>
+    </message>
+    <message>
+        <source>Animation: a dodecahedron turns with an icosahedron inside it, each corner of the icosahedron at the centre of a face of the dodecahedron.</source>
+        <translation>Animation: Ein Dodekaeder dreht sich mit einem Ikosaeder darin; jede Ecke des Ikosaeders liegt in der Mitte einer Fläche des Dodekaeders.</translation>
+    </message>
+    <message>
+        <source>The clue: a dodecahedron opens out flat into the graph on this screen, and a route travels along half of a circuit.</source>
+        <translation>Der Tipp: Ein Dodekaeder klappt sich flach zum Graphen auf diesem Bildschirm auf, und eine Route fährt die Hälfte eines Kreises ab.</translation>
+    </message>
+</context>
+<context>
     <name>ButtonFace</name>
     <message>
         <source>Exit</source>
@@ -196,6 +215,11 @@
 <context>
     <name>StartOptions</name>
     <message>
+        <source>activity</source>
+        <extracomment>The value that --start takes, as the help shows it: --start &lt;activity&gt;.</extracomment>
+        <translation>Aktivität</translation>
+    </message>
+    <message>
         <source>Try &apos;quorvane --help&apos; for the options.</source>
         <translation>Mit „quorvane --help“ werden die Optionen gezeigt.</translation>
     </message>
@@ -217,7 +241,7 @@
     </message>
     <message>
         <source>Locked-down room: the menu&apos;s web address opens nothing.</source>
-        <translation>Gesperrter Raum: die Webadresse im Menü öffnet nichts.</translation>
+        <translation>Eingeschränkter Betrieb: die Webadresse im Menü öffnet nichts.</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
@@ -311,6 +335,16 @@ Zwei so verbundene Polyeder heißen duale Polyeder.</translation>
         <extracomment>Button: back to the topic menu.</extracomment>
         <translation>Beenden</translation>
     </message>
+    <message>
+        <source>%1. The answer box is empty again.</source>
+        <extracomment>Spoken after &quot;Wrong, Try Again&quot;, which empties the answer box.</extracomment>
+        <translation>%1 Das Antwortfeld ist wieder leer.</translation>
+    </message>
+    <message>
+        <source>The answer is %1.</source>
+        <extracomment>Spoken when the expected answer is shown; %1 is the number the screen shows.</extracomment>
+        <translation>Die Antwort ist %1.</translation>
+    </message>
 </context>
 <context>
     <name>hamilton</name>
@@ -351,9 +385,18 @@ Zwei so verbundene Polyeder heißen duale Polyeder.</translation>
         <extracomment>Button: show a solution.</extracomment>
         <translation>Lösung</translation>
     </message>
+    <message>
+        <source>Find a Hamiltonian circuit on the dodecahedral graph shown here. The arrow keys go from road to road, and Space marks a road or takes its mark away. Tab leads on to Show Clue and Check.</source>
+        <translation>Finde einen Hamiltonkreis auf dem Dodekaedergraphen. Die Pfeiltasten gehen von Straße zu Straße, und die Leertaste markiert eine Straße oder nimmt ihre Markierung weg. Mit Tab geht es weiter zu „Tipp zeigen“ und „Prüfen“.</translation>
+    </message>
 </context>
 <context>
     <name>intro0</name>
+    <message>
+        <source>There is no web browser on this computer.</source>
+        <extracomment>Shown for a few seconds above the web address when no browser could open it.</extracomment>
+        <translation>Auf diesem Computer gibt es keinen Webbrowser.</translation>
+    </message>
     <message>
         <source>Quorvane 2</source>
         <translation>Quorvane 2</translation>
@@ -440,7 +483,7 @@ Zwei so verbundene Polyeder heißen duale Polyeder.</translation>
     <message>
         <source>Erase</source>
         <extracomment>Turns the pen into a wide eraser.</extracomment>
-        <translation>Gummi</translation>
+        <translation>Radierer</translation>
     </message>
     <message>
         <source>Clear</source>

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>Animation</name>
+    <message>
+        <source>Animation: a cube turns with an octahedron inside it, each corner of the octahedron at the centre of a face of the cube.</source>
+        <translation>Animación: un cubo gira con un octaedro dentro, cada vértice del octaedro en el centro de una cara del cubo.</translation>
+    </message>
+    <message>
+        <source>Animation: a tetrahedron turns with its dual, another tetrahedron, growing through it into a star.</source>
+        <translation>Animación: un tetraedro gira con su dual, otro tetraedro, que lo atraviesa creciendo hasta formar una estrella.</translation>
+    </message>
+    <message>
+        <source>Animation: a dodecahedron turns with an icosahedron inside it, each corner of the icosahedron at the centre of a face of the dodecahedron.</source>
+        <translation>Animación: un dodecaedro gira con un icosaedro dentro, cada vértice del icosaedro en el centro de una cara del dodecaedro.</translation>
+    </message>
+    <message>
+        <source>The clue: a dodecahedron opens out flat into the graph on this screen, and a route travels along half of a circuit.</source>
+        <translation>La pista: un dodecaedro se despliega en el grafo de esta pantalla, y un camino recorre la mitad de un ciclo.</translation>
+    </message>
+</context>
+<context>
     <name>ButtonFace</name>
     <message>
         <source>Exit</source>
@@ -26,7 +45,7 @@
     <message>
         <source>Jotter</source>
         <extracomment>On a button picture of 119 by 33 pixels, so keep it short: opens the scribbling pad.</extracomment>
-        <translation>Notas</translation>
+        <translation>Libreta</translation>
     </message>
     <message>
         <source>Scramble</source>
@@ -196,6 +215,11 @@
 <context>
     <name>StartOptions</name>
     <message>
+        <source>activity</source>
+        <extracomment>The value that --start takes, as the help shows it: --start &lt;activity&gt;.</extracomment>
+        <translation>actividad</translation>
+    </message>
+    <message>
         <source>Try &apos;quorvane --help&apos; for the options.</source>
         <translation>Pruebe «quorvane --help» para ver las opciones.</translation>
     </message>
@@ -217,7 +241,7 @@
     </message>
     <message>
         <source>Locked-down room: the menu&apos;s web address opens nothing.</source>
-        <translation>Aula bloqueada: la dirección web del menú no abre nada.</translation>
+        <translation>Modo restringido: la dirección web del menú no abre nada.</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
@@ -311,6 +335,16 @@ Dos poliedros relacionados de esta forma se llaman poliedros duales.</translatio
         <extracomment>Button: back to the topic menu.</extracomment>
         <translation>Salir</translation>
     </message>
+    <message>
+        <source>%1. The answer box is empty again.</source>
+        <extracomment>Spoken after &quot;Wrong, Try Again&quot;, which empties the answer box.</extracomment>
+        <translation>%1. La casilla de respuesta vuelve a estar vacía.</translation>
+    </message>
+    <message>
+        <source>The answer is %1.</source>
+        <extracomment>Spoken when the expected answer is shown; %1 is the number the screen shows.</extracomment>
+        <translation>La respuesta es %1.</translation>
+    </message>
 </context>
 <context>
     <name>hamilton</name>
@@ -351,9 +385,18 @@ Dos poliedros relacionados de esta forma se llaman poliedros duales.</translatio
         <extracomment>Button: show a solution.</extracomment>
         <translation>Solución</translation>
     </message>
+    <message>
+        <source>Find a Hamiltonian circuit on the dodecahedral graph shown here. The arrow keys go from road to road, and Space marks a road or takes its mark away. Tab leads on to Show Clue and Check.</source>
+        <translation>Encuentra un ciclo hamiltoniano en el grafo del dodecaedro. Las flechas van de camino en camino, y la barra espaciadora marca un camino o le quita la marca. Tab lleva a «Ver pista» y a «Comprobar».</translation>
+    </message>
 </context>
 <context>
     <name>intro0</name>
+    <message>
+        <source>There is no web browser on this computer.</source>
+        <extracomment>Shown for a few seconds above the web address when no browser could open it.</extracomment>
+        <translation>No hay ningún navegador web en este ordenador.</translation>
+    </message>
     <message>
         <source>Quorvane 2</source>
         <translation>Quorvane 2</translation>

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>Animation</name>
+    <message>
+        <source>Animation: a cube turns with an octahedron inside it, each corner of the octahedron at the centre of a face of the cube.</source>
+        <translation>Animation&#xa0;: un cube tourne avec un octaèdre à l’intérieur, chaque sommet de l’octaèdre au centre d’une face du cube.</translation>
+    </message>
+    <message>
+        <source>Animation: a tetrahedron turns with its dual, another tetrahedron, growing through it into a star.</source>
+        <translation>Animation&#xa0;: un tétraèdre tourne avec son dual, un autre tétraèdre, qui le traverse en grandissant jusqu’à former une étoile.</translation>
+    </message>
+    <message>
+        <source>Animation: a dodecahedron turns with an icosahedron inside it, each corner of the icosahedron at the centre of a face of the dodecahedron.</source>
+        <translation>Animation&#xa0;: un dodécaèdre tourne avec un icosaèdre à l’intérieur, chaque sommet de l’icosaèdre au centre d’une face du dodécaèdre.</translation>
+    </message>
+    <message>
+        <source>The clue: a dodecahedron opens out flat into the graph on this screen, and a route travels along half of a circuit.</source>
+        <translation>L’indice&#xa0;: un dodécaèdre s’ouvre à plat pour former le graphe de cet écran, et un chemin parcourt la moitié d’un cycle.</translation>
+    </message>
+</context>
+<context>
     <name>ButtonFace</name>
     <message>
         <source>Exit</source>
@@ -196,6 +215,11 @@
 <context>
     <name>StartOptions</name>
     <message>
+        <source>activity</source>
+        <extracomment>The value that --start takes, as the help shows it: --start &lt;activity&gt;.</extracomment>
+        <translation>activité</translation>
+    </message>
+    <message>
         <source>Try &apos;quorvane --help&apos; for the options.</source>
         <translation>Essayez « quorvane --help » pour voir les options.</translation>
     </message>
@@ -217,7 +241,7 @@
     </message>
     <message>
         <source>Locked-down room: the menu&apos;s web address opens nothing.</source>
-        <translation>Salle verrouillée : l’adresse web du menu n’ouvre rien.</translation>
+        <translation>Mode restreint : l’adresse web du menu n’ouvre rien.</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
@@ -311,6 +335,16 @@ Deux polyèdres liés de cette façon sont appelés polyèdres duaux.</translati
         <extracomment>Button: back to the topic menu.</extracomment>
         <translation>Quitter</translation>
     </message>
+    <message>
+        <source>%1. The answer box is empty again.</source>
+        <extracomment>Spoken after &quot;Wrong, Try Again&quot;, which empties the answer box.</extracomment>
+        <translation>%1 La case de réponse est de nouveau vide.</translation>
+    </message>
+    <message>
+        <source>The answer is %1.</source>
+        <extracomment>Spoken when the expected answer is shown; %1 is the number the screen shows.</extracomment>
+        <translation>La réponse est %1.</translation>
+    </message>
 </context>
 <context>
     <name>hamilton</name>
@@ -351,9 +385,18 @@ Deux polyèdres liés de cette façon sont appelés polyèdres duaux.</translati
         <extracomment>Button: show a solution.</extracomment>
         <translation>Solution</translation>
     </message>
+    <message>
+        <source>Find a Hamiltonian circuit on the dodecahedral graph shown here. The arrow keys go from road to road, and Space marks a road or takes its mark away. Tab leads on to Show Clue and Check.</source>
+        <translation>Trouve un cycle hamiltonien sur le graphe du dodécaèdre. Les flèches vont de route en route, et la barre d’espace marque une route ou enlève sa marque. Tab mène à «&#xa0;Voir l’indice&#xa0;» et à «&#xa0;Vérifier&#xa0;».</translation>
+    </message>
 </context>
 <context>
     <name>intro0</name>
+    <message>
+        <source>There is no web browser on this computer.</source>
+        <extracomment>Shown for a few seconds above the web address when no browser could open it.</extracomment>
+        <translation>Il n’y a pas de navigateur web sur cet ordinateur.</translation>
+    </message>
     <message>
         <source>Quorvane 2</source>
         <translation>Quorvane 2</translation>
@@ -451,13 +494,13 @@ Deux polyèdres liés de cette façon sont appelés polyèdres duaux.</translati
         <source>Flip</source>
         <comment>to portrait</comment>
         <extracomment>Turns the wide pad upright (a narrow button).</extracomment>
-        <translation>Vert.</translation>
+        <translation>Pivot</translation>
     </message>
     <message>
         <source>Flip</source>
         <comment>to landscape</comment>
         <extracomment>Turns the upright pad wide again.</extracomment>
-        <translation>Horiz.</translation>
+        <translation>Pivot</translation>
     </message>
 </context>
 <context>

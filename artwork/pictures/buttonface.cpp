@@ -16,7 +16,7 @@ QFont ButtonFace::captionFont(const QString& caption, QSize size) {
     return font;
 }
 
-QImage ButtonFace::draw(const QString& caption, QSize size, int scale) {
+QImage ButtonFace::draw(const QString& caption, QSize size, int scale, Edge edge) {
     QImage image(size * scale, QImage::Format_RGB32);
     image.fill(artcolours::window);
     QPainter painter(&image);
@@ -24,7 +24,8 @@ QImage ButtonFace::draw(const QString& caption, QSize size, int scale) {
     painter.setRenderHint(QPainter::Antialiasing);
 
     const QRectF plate = QRectF(QPointF(), size).adjusted(0.75, 0.75, -0.75, -0.75);
-    const double radius = size.height() * 0.24;
+    // A square plate keeps a slight rounding inside its rim only.
+    const double radius = edge == Edge::Rounded ? size.height() * 0.24 : 0;
     QLinearGradient light(plate.topLeft(), plate.bottomLeft());
     light.setColorAt(0.0, QColor(104, 146, 232));
     light.setColorAt(0.5, QColor(66, 106, 206));
@@ -35,7 +36,8 @@ QImage ButtonFace::draw(const QString& caption, QSize size, int scale) {
     // A thin light rim along the top makes the plate look raised.
     painter.setPen(QPen(QColor(255, 255, 255, 90), 1.0));
     painter.setBrush(Qt::NoBrush);
-    painter.drawRoundedRect(plate.adjusted(1.5, 1.5, -1.5, -1.5), radius - 1.5, radius - 1.5);
+    const double rim = edge == Edge::Rounded ? radius - 1.5 : 2.0;
+    painter.drawRoundedRect(plate.adjusted(1.5, 1.5, -1.5, -1.5), rim, rim);
 
     painter.setFont(captionFont(caption, size));
     painter.setPen(QColor(10, 20, 60, 190));

@@ -99,11 +99,13 @@ void PictureCatalogue::addWordedFaces(const QString& translationsFolder) {
     const QString group = QStringLiteral("buttons");
     auto add = [&](const WordedFaces::Face& face, const QString& language, const QString& word) {
         const std::string path = AnimationTable::languageName(face.file, language.toStdString());
-        stills_.push_back({group, QString::fromStdString(path), "JPEG", 92,
-                           [word](int scale) {
-                               return ButtonFace::draw(word, {119, 33}, scale);
-                           },
-                           true, word});
+        stills_.push_back(
+            {group, QString::fromStdString(path), "JPEG", 92,
+             [word, edge = face.onEveryBackground ? ButtonFace::Edge::Square
+                                                  : ButtonFace::Edge::Rounded](int scale) {
+                 return ButtonFace::draw(word, {119, 33}, scale, edge);
+             },
+             true, word});
     };
     for (const auto& face : WordedFaces::kAll) add(face, {}, QString::fromLatin1(face.word));
 

@@ -13,6 +13,8 @@
 #include "mediapanel/mediapanel.h"
 #include "module1/module1.h"
 #include "platform/accessiblelabel.h"
+#include "platform/announcer.h"
+#include "platform/imagebox.h"
 #include "platform/label.h"
 #include "platform/screenregistry.h"
 #include "program/everyscreen.h"
@@ -43,6 +45,7 @@ protected:
         ProgramTest::SetUp();
         registerEveryScreen();
         AccessibleLabel::setAnnouncementObserver([this](Label* l) { announced << l->caption(); });
+        announcer::setObserver([this](const QString& message) { spoken << message; });
     }
 
     Screen* show(const char* name) {
@@ -64,6 +67,8 @@ protected:
     }
 
     QStringList announced;
+    // What a screen reader is told beyond the captions and the focus.
+    QStringList spoken;
 };
 
 TEST_F(AccessibilityTest, PictureButtonsAreNamedByWhatTheyDo) {
@@ -117,22 +122,62 @@ TEST_F(AccessibilityTest, SwatchesAreNamedByTheirColours) {
     expectEveryReachableControlNamed(pad);
 }
 
-TEST_F(AccessibilityTest, EveryVerdictAndResultIsAnnounced) {
+TEST_F(AccessibilityTest, EveryVerdictResultInstructionAndAnimationIsSpoken) {
+    Screen* title = show("Titlefrm");
+    EXPECT_TRUE(spoken.join(QLatin1Char(' ')).contains(QStringLiteral("a cube turns")));
+    EXPECT_EQ(nameOf(title->control(QStringLiteral("Picture1"))), spoken.last())
+        << "the picture is named by what it shows";
+
+    spoken.clear();
     auto* quiz = static_cast<duality*>(show("duality"));
+    ASSERT_FALSE(spoken.isEmpty());
+    EXPECT_TRUE(spoken.last().startsWith(QStringLiteral("Animation: ")))
+        << spoken.last().toStdString();
+    EXPECT_EQ(nameOf(quiz->Image2()), spoken.last());
+    const QString question = quiz->Label1()->caption();
+    QAccessibleInterface* box = QAccessible::queryAccessibleInterface(quiz->Text1());
+    const auto labels = box->relations(QAccessible::Label);
+    ASSERT_EQ(labels.size(), 1);
+    EXPECT_EQ(labels.first().first->text(QAccessible::Name), question)
+        << "the question labels the answer box";
+
     announced.clear();
+    spoken.clear();
     QTest::keyClicks(quiz->Text1(), QStringLiteral("twelve"));
     QTest::keyClick(quiz->Text1(), Qt::Key_Return);
     QTest::keyClick(quiz->Text1(), Qt::Key_Return);
     EXPECT_EQ(announced.count(QStringLiteral("Wrong, Try Again")), 2)
         << "a repeated verdict is news too";
+    const QString wrong = QStringLiteral("Wrong, Try Again. The answer box is empty again.");
+    EXPECT_EQ(spoken, (QStringList{wrong, wrong}));
+    QTest::keyClicks(quiz->Text1(), QString::number(Module1::dualanswer));
+    QTest::keyClick(quiz->Text1(), Qt::Key_Return);
+    EXPECT_EQ(spoken.last(), QStringLiteral("Correct, Well Done!"));
     quiz->cmdsolnClick();
     EXPECT_EQ(announced.last(), QString::number(Module1::dualanswer));
+    EXPECT_EQ(spoken.last(), QStringLiteral("The answer is %1.").arg(Module1::dualanswer));
+    quiz->cmdgoClick();
+    EXPECT_EQ(spoken.last(),
+              quiz->Label1()->caption() + QStringLiteral(" ") + nameOf(quiz->Image2()))
+        << "each new question, with what its animation shows";
+    EXPECT_EQ(labels.first().first->text(QAccessible::Name), quiz->Label1()->caption());
 
+    spoken.clear();
     auto* voyage = static_cast<hamilton*>(show("hamilton"));
+    ASSERT_EQ(spoken.size(), 1);
+    EXPECT_TRUE(spoken.first().contains(QStringLiteral("arrow keys"))) << "how to play by keys";
+    EXPECT_EQ(voyage->control<Label>(QStringLiteral("Label3"))->caption(),
+              QStringLiteral("Find a Hamiltonian circuit on the dodecahedral graph shown here. "
+                             "Click the centre of each edge to change its colour."))
+        << "what is on show stays as it was";
     announced.clear();
     voyage->cmdcheckitClick();
     EXPECT_EQ(announced, QStringList{QStringLiteral("Wrong, Try Again")});
+    EXPECT_EQ(spoken.last(), QStringLiteral("Wrong, Try Again"));
     EXPECT_EQ(nameOf(voyage->Label4()), QStringLiteral("Wrong, Try Again"));
+    voyage->label2Click();
+    EXPECT_TRUE(spoken.last().startsWith(QStringLiteral("The clue: ")))
+        << spoken.last().toStdString();
     expectEveryReachableControlNamed(voyage);
     EXPECT_EQ(roleOf(voyage->control(QStringLiteral("Label2"))), QAccessible::Button)
         << "Show Clue";

@@ -1,8 +1,12 @@
 // The topic menu: which entries live, where they stand, how the highlight
 // follows the pointer, and where each click leads.
+#include <QFile>
 #include <QSet>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWindow>
+
+#include <functional>
 
 #include "app/activities.h"
 #include "app/appscreens.h"
@@ -170,6 +174,58 @@ TEST_F(MenuTest, TheWebAddressOpensThroughTheShellAndTheMenuStays) {
     EXPECT_TRUE(registry().isLoaded(QStringLiteral("intro0")));
     EXPECT_TRUE(menu->isVisible());
     EXPECT_EQ(menu->Label6()->caption(), QStringLiteral("quorvane.example.org"));
+}
+
+// Where no browser takes the address, the menu says so just above the web
+// line for a while: at once, or once the desktop's opener (xdg-open) gives up.
+TEST_F(MenuTest, WithNoBrowserTheMenuSaysSoAboveTheWebLine) {
+    QTemporaryDir bin;
+    QFile opener(bin.filePath(QStringLiteral("xdg-open")));
+    ASSERT_TRUE(opener.open(QIODevice::WriteOnly));
+    opener.write("#!/bin/sh\necho 'xdg-open: no method available for opening' >&2\nexit 3\n");
+    opener.close();
+    opener.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", bin.path().toLocal8Bit() + ':' + path);
+    const QByteArray browser = qgetenv("BROWSER");
+    qunsetenv("BROWSER");
+    Label* message = menu->noBrowserMessage();
+    struct Way {
+        const char* name;
+        std::function<bool(const QUrl&)> handler;  // none: the desktop's opener
+    };
+    for (const Way& way : {Way{"refused at once", [](const QUrl&) { return false; }},
+                           Way{"the opener gave up", {}}}) {
+        shell::setOpenHandler(way.handler);
+        message->hide();
+        click(menu->Label6());
+        QTRY_VERIFY2_WITH_TIMEOUT(message->isVisible(), way.name, 5000);
+    }
+    qputenv("PATH", path);
+    if (!browser.isEmpty()) qputenv("BROWSER", browser);
+    EXPECT_EQ(message->caption(), QStringLiteral("There is no web browser on this computer."));
+    EXPECT_TRUE(message->captionFits());
+    const QRect web = menu->Label6()->geometry(), topic = menu->Label5(5)->geometry();
+    EXPECT_LE(message->geometry().bottom(), web.top());
+    EXPECT_GE(message->geometry().top(), topic.bottom());
+    // A browser that opens the page clears the message.
+    shell::setOpenHandler([](const QUrl&) { return true; });
+    click(menu->Label6());
+    EXPECT_FALSE(message->isVisible());
+}
+
+// In a locked-down room the web line promises no address and says nothing.
+TEST_F(MenuTest, ALockedDownRoomPromisesNoAddress) {
+    EXPECT_EQ(menu->Label6()->toolTip(), intro0::publisherAddress());
+    registry().unload(QStringLiteral("intro0"));
+    flushDeletes();
+    shell::setLocked(true);
+    menu = static_cast<intro0*>(registry().show(QStringLiteral("intro0")));
+    EXPECT_TRUE(menu->Label6()->toolTip().isEmpty());
+    EXPECT_EQ(menu->Label6()->cursor().shape(), Qt::ArrowCursor);
+    click(menu->Label6());
+    EXPECT_TRUE(addressesOpened.isEmpty());
+    EXPECT_FALSE(menu->noBrowserMessage()->isVisible());
 }
 
 TEST_F(MenuTest, EveryTextFitsItsBox) {

@@ -106,4 +106,21 @@ TEST(StartOptions, HelpNamesEveryOptionAndActivity) {
         EXPECT_TRUE(options.text.contains(QString::fromLatin1(option))) << option;
 }
 
+// The options are read before the application exists, so Qt's own are still
+// among them: passed over, and never named in the help.
+TEST(StartOptions, QtsOwnOptionsArePassedOver) {
+    registerActivities();
+    const StartOptions run = StartOptions::parse(
+        {QStringLiteral("quorvane"), QStringLiteral("-platform"), QStringLiteral("offscreen"),
+         QStringLiteral("-reverse"), QStringLiteral("--style=Fusion"), QStringLiteral("--no-web")});
+    EXPECT_EQ(run.outcome, Outcome::Run) << run.text.toStdString();
+    EXPECT_TRUE(run.noWeb);
+    const StartOptions help =
+        StartOptions::parse({QStringLiteral("quorvane"), QStringLiteral("-display"),
+                             QStringLiteral(":0"), QStringLiteral("--help")});
+    EXPECT_EQ(help.outcome, Outcome::Help);
+    for (const char* qts : {"platform", "display", "reverse", "style"})
+        EXPECT_FALSE(help.text.contains(QString::fromLatin1(qts))) << qts;
+}
+
 }  // namespace

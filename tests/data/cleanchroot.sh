@@ -1,11 +1,14 @@
-# Sourced by the package scripts: a minimal Debian 12 system made with Debian's
+# Sourced by the package scripts: a minimal Debian system made with Debian's
 # own tools, as the build daemons build in, kept as tarballs in a cache folder.
+# $suite names the release (bookworm unless the caller set it: trixie, sid).
 #
 #   chroot_base <cache>             sets base_tarball: mmdebstrap --variant=buildd
 #                                   (essential packages and build-essential only)
 #   chroot_for_build <cache> <src>  sets build_tarball: that system plus what
-#                                   <src>/debian/control names in Build-Depends,
-#                                   kept under a name made from that field
+#                                   <src>/debian/control names in Build-Depends
+#                                   and lintian (so that the release's own
+#                                   lintian checks what was built there), kept
+#                                   under a name made from that field
 #   chroot_run <tarball> <folder> <command...>
 #                                   unpacks the tarball into a fresh root, makes
 #                                   <folder> appear there at its own path, and
@@ -16,34 +19,43 @@
 # Needs root (the test command runs as root or through sudo).
 # No mirror is named: mmdebstrap takes Debian's own, with the release's
 # updates and security suites, as a build daemon has them.
-suite=bookworm
+suite=${suite:-bookworm}
+
+# Debian's mirror may serve unstable's Release file past its Valid-Until date.
+suite_aptopts() {
+    [ "$suite" = sid ] && echo '--aptopt=Acquire::Check-Valid-Until "false"'
+    return 0
+}
 
 chroot_base() {
     base_tarball=$1/$suite-buildd.tar
     [ -s "$base_tarball" ] && return 0
     mkdir -p "$1"
     echo "making a minimal $suite system (mmdebstrap --variant=buildd)"
-    mmdebstrap --quiet --variant=buildd --mode=root --format=tar "$suite" "$base_tarball.new" ||
+    local opts
+    mapfile -t opts < <(suite_aptopts)
+    mmdebstrap --quiet --variant=buildd --mode=root --format=tar "${opts[@]}" "$suite" "$base_tarball.new" ||
         { rm -f "$base_tarball.new"; return 1; }
     mv "$base_tarball.new" "$base_tarball"
 }
 
 chroot_for_build() {
-    local cache=$1 src=$2 key
+    local cache=$1 src=$2 key extra=lintian
     chroot_base "$cache" || return 1
     # Only the field matters: another change of debian/control keeps the system.
-    key=$(sed -n '/^Build-Depends/,/^[^ ]/p' "$src/debian/control" | sha256sum | cut -c1-12)
+    key=$({ sed -n '/^Build-Depends/,/^[^ ]/p' "$src/debian/control"; echo "$extra"; } | sha256sum | cut -c1-12)
     build_tarball=$cache/$suite-build-$key.tar
     [ -s "$build_tarball" ] && return 0
     echo "installing the Build-Depends into it (apt-get build-dep)"
-    local root=$cache/root-$key
+    local root=$cache/root-$suite-$key
     rm -rf "$root"
     mkdir -p "$root/tmp/source/debian"
     tar -C "$root" --same-owner -xpf "$base_tarball" || return 1
     cp "$src/debian/control" "$root/tmp/source/debian/control"
     cp /etc/resolv.conf "$root/etc/resolv.conf" 2> /dev/null || true
-    chroot_enter "$root" env DEBIAN_FRONTEND=noninteractive sh -c \
-        'apt-get update -qq && apt-get build-dep -y -qq --no-install-recommends /tmp/source > /tmp/build-dep.log 2>&1 ||
+    chroot_enter "$root" env DEBIAN_FRONTEND=noninteractive EXTRA="$extra" sh -c \
+        'apt-get update -qq && apt-get build-dep -y -qq --no-install-recommends /tmp/source > /tmp/build-dep.log 2>&1 &&
+         { [ -z "$EXTRA" ] || apt-get install -y -qq --no-install-recommends $EXTRA >> /tmp/build-dep.log 2>&1; } ||
          { tail -n 40 /tmp/build-dep.log; exit 1; }; apt-get clean; rm -rf /tmp/source /tmp/build-dep.log' ||
         { rm -rf "$root"; return 1; }
     tar -C "$root" --numeric-owner -cf "$build_tarball.new" . && mv "$build_tarball.new" "$build_tarball"

@@ -1,12 +1,18 @@
 #!/usr/bin/env bash
 # packagetest.sh <source tree> <title window check> [<folder>]
 # Builds the Debian package as Debian's build daemons build it: in a minimal
-# Debian 12 system that holds nothing but build-essential and the
+# Debian system of the release $QUORVANE_SUITE (bookworm, trixie or sid;
+# bookworm by default) that holds nothing but build-essential and the
 # Build-Depends (tests/data/cleanchroot.sh), where dpkg-buildpackage also runs
 # the quick suite on the offscreen platform. Fails on any lintian error or
-# warning, checks both packages' files and control data, starts the unpacked
-# program on a virtual display, then installs the two packages in another
-# clean system and plays the program there (autopkgtest, debian/tests).
+# warning (lintian of that release, source and binary packages), on a missing
+# hardening flag in the build log (blhc), checks both packages' files and
+# control data, then installs the two packages in another clean system of
+# that release and plays the program there (autopkgtest, debian/tests), and
+# installs, removes and purges them there (piuparts). On the machine's own
+# release the unpacked program is also started on a virtual display.
+# QUORVANE_PACKAGE_CHECKS lists which of autopkgtest and piuparts run
+# (both by default).
 # Given a folder, the package is built there (in <folder>/quorvane) and kept,
 # so the test command can run the rest of its tests on that same build rather
 # than compile everything again: the build folder has the same absolute path
@@ -33,26 +39,32 @@ mkdir "$work/source"
 git -C "$src" archive "${snapshot:-HEAD}" | tar -x -C "$work/source"
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+suite=${QUORVANE_SUITE:-bookworm}
+checks=${QUORVANE_PACKAGE_CHECKS:-autopkgtest piuparts}
 . "$here/cleanchroot.sh"
 cache=${QUORVANE_CHROOT_CACHE:-$src/build-chroot}
 started=$SECONDS
 chroot_for_build "$cache" "$work/quorvane"
-echo "clean system ready after $((SECONDS - started)) s: $build_tarball"
+echo "clean $suite system ready after $((SECONDS - started)) s: $build_tarball"
 
-echo "building the package in the clean system"
+echo "building the package in the clean $suite system"
 started=$SECONDS
 chroot_run "$build_tarball" "$work" env LC_ALL=C.UTF-8 \
-    sh -c "cd '$work/quorvane' && dpkg-buildpackage -us -uc -b -j$(nproc)" > "$work/build.log" 2>&1 ||
+    sh -c "cd '$work/quorvane' && dpkg-buildpackage -us -uc -j$(nproc)" > "$work/build.log" 2>&1 ||
     { tail -n 100 "$work/build.log"; exit 1; }
 grep -E '^(dpkg-deb: building|[0-9]+% tests passed)' "$work/build.log" || true
 echo "built in $((SECONDS - started)) s"
-changes=$(ls "$work"/quorvane_*.changes)
+changes=$(ls "$work"/quorvane_*_"$(dpkg --print-architecture)".changes)
 deb=$(ls "$work"/quorvane_*.deb)
 data=$(ls "$work"/quorvane-data_*_all.deb)
 ls "$work"/quorvane-dbgsym_*.*deb > /dev/null || { echo "no debug symbols package"; exit 1; }
 
-echo "lintian --pedantic"
-lintian --pedantic --display-info --fail-on error,warning "$changes"
+echo "lintian --pedantic ($suite)"
+chroot_run "$build_tarball" "$work" env LC_ALL=C.UTF-8 \
+    lintian --pedantic --display-info --fail-on error,warning "$changes"
+# Every compiler and linker call in the log carries Debian's hardening flags.
+echo "blhc"
+blhc --all --debian "$work/build.log"
 
 dpkg-deb --field "$deb" Package Version Depends Section > "$work/control"
 cat "$work/control"
@@ -92,14 +104,19 @@ for f in usr/bin/quorvane \
 done
 [ ! -e "$root/usr/share/quorvane/quorvane" ] || { echo "the program is packaged twice"; exit 1; }
 
-# The installed program, started from elsewhere, must find its pictures.
-bash "$(dirname "${BASH_SOURCE[0]}")/../support/underxvfb.sh" bash "$check" "$root/usr/bin/quorvane"
+# The installed program, started from elsewhere, must find its pictures (on
+# the release the machine runs; another release's program needs its own
+# libraries, and autopkgtest starts it there).
+if grep -qs "VERSION_CODENAME=$suite\$" /etc/os-release; then
+    bash "$(dirname "${BASH_SOURCE[0]}")/../support/underxvfb.sh" bash "$check" "$root/usr/bin/quorvane"
+fi
 
 # Installed in a clean system as a school's machine installs them, the program
 # is played from its title to a correct circuit (debian/tests/playthrough).
-echo "autopkgtest in a clean system"
-started=$SECONDS
 chroot_base "$cache"
+if [[ " $checks " == *" autopkgtest "* ]]; then
+echo "autopkgtest in a clean $suite system"
+started=$SECONDS
 # The unshare runner maps root to a range of subordinate ids.
 grep -qs '^root:' /etc/subuid && grep -qs '^root:' /etc/subgid ||
     { echo "no subordinate ids for root in /etc/subuid and /etc/subgid (tools/quorvane.sh test adds them)"; exit 1; }
@@ -111,3 +128,22 @@ autopkgtest --quiet --no-built-binaries --apt-upgrade \
     > "$work/autopkgtest.log" 2>&1 || { tail -n 100 "$work/autopkgtest.log"; echo "autopkgtest failed"; exit 1; }
 grep -a -E '^(title window shown|PASS|played through|playthrough)' "$work/autopkgtest.log"
 echo "autopkgtest passed in $((SECONDS - started)) s"
+fi
+
+# Installed, removed and purged again in a clean system, nothing left behind.
+if [[ " $checks " == *" piuparts "* ]]; then
+    echo "piuparts in a clean $suite system"
+    started=$SECONDS
+    # piuparts copies a system it is given; that system's own package sources stay.
+    fresh=$(mktemp -d "$cache/piuparts.XXXXXX")
+    tar -C "$fresh" --same-owner -xpf "$base_tarball"
+    piuparts_opts=()
+    [ "$suite" != sid ] || piuparts_opts+=(--no-check-valid-until)
+    piuparts --distribution="$suite" --existing-chroot="$fresh" --keep-sources-list \
+        --tmpdir="$cache" --no-upgrade-test --warn-on-others "${piuparts_opts[@]}" \
+        "$deb" "$data" > "$work/piuparts.log" 2>&1 ||
+        { rm -rf "$fresh"; tail -n 60 "$work/piuparts.log"; echo "piuparts failed"; exit 1; }
+    rm -rf "$fresh"
+    grep -a -E '^[0-9:m.s ]*PASS' "$work/piuparts.log" | tail -n 1 || true
+    echo "piuparts passed in $((SECONDS - started)) s"
+fi

@@ -1,6 +1,7 @@
 // The pick zones: open squares 600 twips across around each midpoint.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <set>
 #include <utility>

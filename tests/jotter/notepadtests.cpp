@@ -10,6 +10,7 @@
 #include "jotter/jotterscreens.h"
 #include "jotter/notepad.h"
 #include "platform/commandbutton.h"
+#include "platform/desktop.h"
 #include "platform/frame.h"
 #include "platform/screenregistry.h"
 #include "platform/twips.h"
@@ -295,6 +296,27 @@ TEST_F(Jotter, FlipsBetweenWideAndTallWipingTheDrawing) {
     EXPECT_EQ(twips::left(pad->Frame_landscape()), 0);
     EXPECT_EQ(twips::top(pad->Frame_landscape()), 2910);
     EXPECT_TRUE(padIsBare());
+}
+
+// Under a 32-pixel panel at the top of an 800x600 desktop the pad opens below
+// the panel; flipped to its 12000-twip height, taller than the area, it stands
+// at the area's top with its buttons on screen, and flipped back it stays there.
+TEST_F(Jotter, StaysInsideTheAreaThePanelsLeave) {
+    screens::unload(kNotepad);
+    flushDeletes();
+    desktop::setAvailableOverride(QRect(0, 32, 800, 568));
+    pad = qobject_cast<notepad*>(screens::show(kNotepad));
+    ASSERT_NE(pad, nullptr);
+    EXPECT_GE(pad->topTwips(), 480);
+    EXPECT_GE(pad->leftTwips(), 0);
+    pad->move(pad->x(), twips::toPixels(4000));  // the pupil drags it lower
+    click(pad, "Command3");
+    EXPECT_EQ(pad->heightTwips(), 12000);
+    EXPECT_EQ(pad->topTwips(), 480);
+    EXPECT_EQ(pad->y(), 32);
+    click(pad, "Command4");
+    EXPECT_EQ(pad->topTwips(), 480);
+    EXPECT_LE(pad->leftTwips() + pad->widthTwips(), 12000);
 }
 
 TEST_F(Jotter, OpeningAgainKeepsTheDrawingAndThePen) {

@@ -107,6 +107,8 @@ TEST_F(Keyboard, MenuKeysWalkTheLiveTopicsTheAddressAndTheExitWithTheHighlight) 
         EXPECT_FALSE(menu->Label2(i)->isOpaque() || menu->Label5(i)->isOpaque())
             << "nothing is highlighted until a key is pressed";
     }
+    EXPECT_EQ(QApplication::focusWidget(), duality)
+        << "the first live topic holds the focus from the start, for a screen reader";
     const QStringList round{QStringLiteral("Duality"), QStringLiteral("Voyage Around the World"),
                             intro0::publisherAddressText(), QStringLiteral("Command1")};
     EXPECT_EQ(walk(Qt::Key_Tab, 5), round + QStringList{round.first()});

@@ -6,8 +6,10 @@
 // language written from right to left turns the screens to read that way.
 #include <QAbstractButton>
 #include <QGuiApplication>
+#include <QImage>
 #include <QLineEdit>
 #include <QLocale>
+#include <QPainter>
 #include <QStyleOptionButton>
 #include <QTest>
 
@@ -17,6 +19,7 @@
 #include <vector>
 
 #include "duality/core/questionbank.h"
+#include "jotter/core/consolepalette.h"
 #include "language/programlanguage.h"
 #include "module1/module1.h"
 #include "platform/label.h"
@@ -58,6 +61,31 @@ bool buttonCaptionFits(const QAbstractButton* button) {
     return face.contains(needed);
 }
 
+// The caption's letters lie inside the label. A line with letters the label's
+// font lacks (Chinese or Japanese in a Tahoma label) takes the height of the
+// font that has them, and Noto Sans CJK's line is a third taller than
+// Tahoma's: at 24 px it is 35 px in a 33 px topic entry, and the two pixels
+// over are empty leading above and below the letters. What is drawn counts.
+bool lettersFit(const Label* label) {
+    const QRect box = label->rect();
+    const int flags =
+        static_cast<int>(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+    const QRect area = box.united(label->fontMetrics().boundingRect(box, flags, label->caption()))
+                           .adjusted(-8, -8, 8, 8);
+    QImage canvas(area.size(), QImage::Format_ARGB32_Premultiplied);
+    canvas.fill(Qt::transparent);
+    QPainter painter(&canvas);
+    painter.translate(-area.topLeft());
+    painter.setFont(label->font());
+    painter.drawText(box, flags | Qt::TextDontClip, label->caption());
+    painter.end();
+    for (int y = 0; y < canvas.height(); ++y)
+        for (int x = 0; x < canvas.width(); ++x)
+            if (qAlpha(canvas.pixel(x, y)) != 0 && !box.contains(area.topLeft() + QPoint(x, y)))
+                return false;
+    return true;
+}
+
 class TranslationFit : public ProgramTest, public ::testing::WithParamInterface<std::string> {
 protected:
     void SetUp() override {
@@ -81,7 +109,7 @@ protected:
                 QString(screen->objectName() + QLatin1Char(' ') + label->objectName() +
                         QStringLiteral("(%1): ").arg(label->index()) + label->caption())
                     .toStdString();
-            EXPECT_TRUE(label->captionFits()) << name;
+            EXPECT_TRUE(label->captionFits() || lettersFit(label)) << name;
             // English is drawn exactly where its font's lines put it.
             if (GetParam() == "en") EXPECT_EQ(label->inkDrop(), 0) << name;
             EXPECT_EQ(missingGlyphs(label->font(), label->caption()), 0) << name;
@@ -198,12 +226,27 @@ TEST_P(TranslationFit, JotterInBothLayouts) {
     expectEverythingFits(pad);
 }
 
+// The Jotter's buttons stand beside its colour swatches, so none may read as
+// the name of a colour (a French "Vert." for a flip reads as green).
+TEST_P(TranslationFit, NoJotterButtonReadsAsAColour) {
+    QStringList colourWords;
+    for (int i = 0; i < ConsolePalette::kCount; ++i)
+        colourWords << QCoreApplication::translate("ConsolePalette", ConsolePalette::name(i))
+                           .toLower()
+                           .split(QLatin1Char(' '));
+    for (const QAbstractButton* button : show("notepad")->findChildren<QAbstractButton*>()) {
+        QString word = button->text().toLower();
+        word.remove(QLatin1Char('.'));
+        EXPECT_FALSE(colourWords.contains(word.trimmed())) << button->text().toStdString();
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Languages, TranslationFit, ::testing::ValuesIn(spokenLanguages()),
                          [](const auto& info) { return info.param; });
 
 TEST(Translations, EveryShippedLanguageIsBuilt) {
     const std::vector<std::string> built = spokenLanguages();
-    for (const char* language : {"de", "fr", "es", "ar", "he"})
+    for (const char* language : {"de", "fr", "es", "it", "ja", "zh_CN", "ar", "he"})
         EXPECT_NE(std::find(built.begin(), built.end(), language), built.end()) << language;
 }
 

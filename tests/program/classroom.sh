@@ -103,6 +103,46 @@ stop_all
 kill $xvfb
 wait $xvfb 2> /dev/null
 
+# --- A 1366x768 screen under a 32-pixel panel at the top: the Jotter opens
+# below the panel, and flipped upright (800 pixels, taller than the 736 left)
+# it stands at the top of that area with its buttons on screen.
+mkdir "$work/panel"
+private_xvfb "$work/panel" 1366x768 || fail "no Xvfb"
+sed 's|<top>0</top>|<top>32</top>|' /etc/xdg/openbox/rc.xml > "$work/panel.xml"
+start_wm "$work/panel.xml"
+for _ in $(seq 100); do
+    xprop -root _NET_WORKAREA 2> /dev/null | grep -q '0, 32, 1366, 736' && break
+    sleep 0.1
+done
+"$program" --start duality > "$work/out.log" 2>&1 &
+app=$!
+duality=$(window Duality)
+[ -n "$duality" ] || fail "--start duality opened no Duality screen under the top panel"
+outer "$duality" > /dev/null
+read -r x y w h <<< "$(client "$duality")"
+xdotool mousemove $((x + 10942 / 15)) $((y + 7702 / 15)) click 1 # the Jotter button
+jotter=$(window Jotter)
+[ -n "$jotter" ] || fail "the Jotter did not open under the top panel"
+read -r x y w h <<< "$(outer "$jotter")"
+[ "$y" -ge 32 ] && [ "$x" -ge 0 ] && [ $((x + w)) -le 1366 ] && [ $((y + h)) -le 768 ] ||
+    fail "the Jotter at ${w}x${h}+${x}+${y} is not inside the area under the panel"
+echo "Jotter under the panel: ${w}x${h}+${x}+${y}"
+read -r x y w h <<< "$(client "$jotter")"
+xdotool mousemove $((x + 4597 / 15)) $((y + 3330 / 15)) click 1 # Flip, to portrait
+sleep 1
+read -r x y w h <<< "$(outer "$jotter")"
+[ "$h" -gt 736 ] || fail "the upright Jotter is ${w}x${h}, not taller than the area"
+[ "$y" -eq 32 ] || fail "the upright Jotter's top is at $y, not at the top of the area (32)"
+echo "upright Jotter: ${w}x${h}+${x}+${y}"
+# QUORVANE_SHOTS names a folder to keep a screenshot in, for a look by eye.
+[ -z "${QUORVANE_SHOTS:-}" ] || "$rootshot" "$QUORVANE_SHOTS/upright-jotter.png"
+read -r x y w h <<< "$(client "$jotter")"
+xdotool mousemove $((x + 3410 / 15)) $((y + 420 / 15)) click 1 # its Exit, on screen
+gone Jotter || fail "the upright Jotter's Exit did not close it"
+stop_all
+kill $xvfb
+wait $xvfb 2> /dev/null
+
 # --- The board: 1920x1080 in presentation mode.
 mkdir "$work/board"
 private_xvfb "$work/board" 1920x1080 || fail "no Xvfb"

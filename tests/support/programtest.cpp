@@ -6,6 +6,7 @@
 #include "language/programlanguage.h"
 #include "module1/module1.h"
 #include "platform/accessiblelabel.h"
+#include "platform/announcer.h"
 #include "platform/application.h"
 #include "platform/desktop.h"
 #include "platform/picturefiles.h"
@@ -38,6 +39,7 @@ void ProgramTest::resetHooks() {
     PictureFiles::clearReportedFailures();
     Module1::reset();
     desktop::setSizeOverride({});
+    desktop::setAvailableOverride({});
     desktop::setBusyPointer(false);
     shell::setOpenHandler({});
     shell::setLocked(false);
@@ -45,6 +47,7 @@ void ProgramTest::resetHooks() {
     application::setEndHandler({});
     Random::setSource({});
     AccessibleLabel::setAnnouncementObserver({});
+    announcer::setObserver({});
     programlanguage::uninstall();
 }
 

@@ -23,7 +23,7 @@ class ScreenRegistry;
 // the pointer, the shell (requests are recorded, nothing opens, not locked),
 // the twips in a pixel (15), the end
 // (counted, the program never really ends), the random source (the clock's
-// generator), the watcher of screen-reader announcements (none) and the
+// generator), the watchers of screen-reader announcements (none) and the
 // language (English). Afterwards every screen is unloaded and deleted, and
 // the registrations are put back as they were, so a stand-in a test registers
 // never reaches the next test. Nothing is registered here: each suite
