@@ -15,6 +15,15 @@
 namespace programlanguage {
 namespace {
 
+// Qt reads the direction of the whole program from this text of the installed
+// translations: Arabic and Hebrew give "RTL", and every screen then reads from
+// right to left. Named here so that the translators' tool keeps it in each
+// translation.
+//: RTL for a language written from right to left (Arabic, Hebrew), LTR for any other: Qt turns
+//: every screen to match.
+[[maybe_unused]] constexpr const char* kLayoutDirection =
+    QT_TRANSLATE_NOOP("QGuiApplication", "QT_LAYOUT_DIRECTION");
+
 std::unique_ptr<QTranslator>& ownTranslator() {
     static std::unique_ptr<QTranslator> t;
     return t;

@@ -5,6 +5,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
+
 #include "platform/accessiblelabel.h"
 #include "platform/fonts.h"
 #include "platform/keys.h"
@@ -138,18 +140,31 @@ int Label::textFlags() const {
 }
 
 bool Label::captionFits() const {
+    // Nothing is drawn for an empty caption, whatever the height of the
+    // font's line (the Jotter's swatches are shorter than one).
+    if (m_caption.isEmpty()) return true;
     const QRect box = rect();
     const QRect needed = fontMetrics().boundingRect(box, textFlags(), m_caption);
-    return box.contains(needed);
+    return box.contains(needed.translated(0, inkDrop()));
+}
+
+int Label::inkDrop() const {
+    if (m_caption.isEmpty()) return 0;
+    const QFontMetrics metrics = fontMetrics();
+    const QRect laid = metrics.boundingRect(rect(), textFlags(), m_caption);
+    // The highest ink of any letter, as if all stood on the first line.
+    const int inkTop = laid.top() + metrics.ascent() + metrics.tightBoundingRect(m_caption).top();
+    return std::max(0, -inkTop);
 }
 
 void Label::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (m_opaque) painter.fillRect(rect(), m_back);
     painter.setFont(font());
+    const QRect area = rect().translated(0, inkDrop());
     if (isEnabled()) {
         painter.setPen(m_fore);
-        painter.drawText(rect(), textFlags(), m_caption);
+        painter.drawText(area, textFlags(), m_caption);
     } else {
         // Greyed out and engraved, the usual look of a control that cannot be
         // used: a white copy one device pixel down and right, at any scale and
@@ -157,9 +172,9 @@ void Label::paintEvent(QPaintEvent*) {
         // text looks doubled.
         const qreal onePixel = 1.0 / devicePixelRatioF();
         painter.setPen(QColor(255, 255, 255));
-        painter.drawText(QRectF(rect()).translated(onePixel, onePixel), textFlags(), m_caption);
+        painter.drawText(QRectF(area).translated(onePixel, onePixel), textFlags(), m_caption);
         painter.setPen(QColor(128, 128, 128));
-        painter.drawText(rect(), textFlags(), m_caption);
+        painter.drawText(area, textFlags(), m_caption);
     }
     if (m_keyboardFocus && m_focusLook == FocusLook::Frame && hasFocus()) {
         // Black and white together, so the frame shows on any colour, swatches

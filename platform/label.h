@@ -38,6 +38,11 @@ public:
 
     // Whether the whole caption fits the label's box in its font.
     bool captionFits() const;
+    // How far the caption is drawn lower than its font's lines would put it,
+    // so that letters rising above the font's own line (Arabic drawn by a
+    // fallback font under Tahoma's lines) are not cut off at the top of the
+    // box. 0 for letters that stay within the line, as English ones do.
+    int inkDrop() const;
 
     // How a label that Tab reaches shows that it has the focus: a dotted
     // frame, or its highlight (the opaque background the pointer gives a topic).

@@ -12,15 +12,16 @@ jobs=$(nproc 2>/dev/null || echo 2)
 # What building and running the program needs.
 packages=(cmake ninja-build g++ pkgconf qt6-base-dev libgl-dev libgif-dev libimagequant-dev libxcb1-dev
           qt6-tools-dev qt6-l10n-tools qt6-translations-l10n qt6-wayland
-          fonts-liberation fonts-wine fonts-dejavu-core fonts-noto-cjk)
+          fonts-liberation fonts-wine fonts-dejavu-core fonts-noto-core fonts-noto-cjk)
 # What the tests add: the test framework, a fuzzing compiler, virtual
 # displays, window managers and a compositor, the accessibility bus and
-# the screen reader with its speech, the static checks, and Debian's packaging
-# tools and checks. The pen's test cases reach Qt's input queue through
-# its private headers; the program itself needs none.
-test_packages=(libgtest-dev libgmock-dev qt6-base-private-dev clang libclang-rt-dev
+# the screen reader with its speech, OCR in four scripts, the static checks,
+# and Debian's packaging tools and checks. The pen's test cases reach Qt's
+# input queue through its private headers; the program itself needs none.
+test_packages=(libgtest-dev libgmock-dev qt6-base-private-dev libicu-dev clang libclang-rt-dev
                xvfb xauth x11-utils openbox xdotool wmctrl weston xwayland
                dbus dbus-bin dbus-daemon at-spi2-core python3 python3-pyatspi
+               tesseract-ocr tesseract-ocr-ara tesseract-ocr-heb tesseract-ocr-chi-sim tesseract-ocr-jpn
                orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng libasound2-data
                git dpkg-dev debhelper lintian blhc file desktop-file-utils appstream
                clang-format clang-tidy cppcheck

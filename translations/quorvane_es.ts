@@ -158,6 +158,14 @@
     </message>
 </context>
 <context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>RTL for a language written from right to left (Arabic, Hebrew), LTR for any other: Qt turns every screen to match.</extracomment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
     <name>QuestionBank</name>
     <message>
         <source>How many faces does the polyhedron have that is dual to the tetrahedron?</source>

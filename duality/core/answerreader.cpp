@@ -7,6 +7,8 @@
 #include <string>
 #include <type_traits>
 
+#include "duality/core/decimaldigit.h"
+
 namespace {
 
 // More significant digits than a double can tell apart; the rest of a longer
@@ -21,26 +23,83 @@ constexpr std::int64_t kUnderflowMagnitude = -400;
 constexpr int kEnd = -1;
 constexpr int kNotAscii = -2;
 
-// Walks a text one code unit at a time, passing over the blanks that may
-// stand anywhere in a number.
+// One character from UTF-8: its code point, or -1 for a malformed sequence
+// (an overlong form, a surrogate, a sequence cut short), which ends a number
+// as any other character that is not a digit does.
+struct Decoded {
+    long codePoint;
+    std::size_t units;
+};
+
+Decoded decode(const char* p, const char* end) {
+    const auto byte = [p](std::size_t i) { return static_cast<unsigned char>(p[i]); };
+    const unsigned char lead = byte(0);
+    if (lead < 0x80) return {lead, 1};
+    std::size_t length = 0;
+    long least = 0;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+        least = 0x80;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        least = 0x800;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        least = 0x10000;
+    } else {
+        return {-1, 1};
+    }
+    // The lead byte's own bits: five of a two-byte sequence, four, then three.
+    long codePoint = lead & (0x7F >> length);
+    if (static_cast<std::size_t>(end - p) < length) return {-1, 1};
+    for (std::size_t i = 1; i < length; ++i) {
+        if ((byte(i) & 0xC0) != 0x80) return {-1, 1};
+        codePoint = (codePoint << 6) | (byte(i) & 0x3F);
+    }
+    if (codePoint < least || codePoint > 0x10FFFF || (codePoint >= 0xD800 && codePoint <= 0xDFFF))
+        return {-1, 1};
+    return {codePoint, length};
+}
+
+// One character from UTF-16: a surrogate pair makes one code point, an
+// unpaired surrogate is -1.
+Decoded decode(const char16_t* p, const char16_t* end) {
+    const char16_t unit = p[0];
+    if (unit < 0xD800 || unit > 0xDFFF) return {unit, 1};
+    if (unit <= 0xDBFF && end - p >= 2 && p[1] >= 0xDC00 && p[1] <= 0xDFFF)
+        return {0x10000 + ((static_cast<long>(unit) - 0xD800) << 10) + (p[1] - 0xDC00), 2};
+    return {-1, 1};
+}
+
+// Walks a text one character at a time, passing over the blanks that may
+// stand anywhere in a number. A decimal digit of any script is met as the
+// ASCII digit of the same value.
 template <class Char>
 class Cursor {
 public:
     Cursor(const Char* begin, const Char* end) : m_p(begin), m_end(end) {}
 
     // The next character that is not a blank, tab or line feed; kEnd at the
-    // end of the text, kNotAscii for anything outside ASCII.
+    // end of the text, kNotAscii for anything else outside ASCII.
     int peek() {
         while (m_p != m_end && (*m_p == ' ' || *m_p == '\t' || *m_p == '\n')) ++m_p;
+        m_units = 1;
         if (m_p == m_end) return kEnd;
         const auto unit = static_cast<std::make_unsigned_t<Char>>(*m_p);
-        return unit < 0x80 ? static_cast<int>(unit) : kNotAscii;
+        if (unit < 0x80) return static_cast<int>(unit);
+        const Decoded c = decode(m_p, m_end);
+        m_units = c.units;
+        const int digit =
+            c.codePoint < 0 ? -1 : DecimalDigit::valueOf(static_cast<char32_t>(c.codePoint));
+        return digit < 0 ? kNotAscii : '0' + digit;
     }
-    void advance() { ++m_p; }
+    // Past the character peek() last gave.
+    void advance() { m_p += m_units; }
 
 private:
     const Char* m_p;
     const Char* m_end;
+    std::size_t m_units = 1;
 };
 
 int digitValue(int c) {

@@ -10,8 +10,10 @@
 // stops at the first character that cannot continue the number ("12 faces" is
 // 12), and a text that does not begin with a number reads as 0.
 //
-// Any text is read in one pass, so even a huge paste costs linear time. A
-// character outside ASCII simply ends the number.
+// A decimal digit of any script ("٦", "６", "६") stands for the ASCII digit of
+// the same value wherever one may stand, so "١٢" is 12; any other character
+// outside ASCII ends the number. Any text is read in one pass, so even a huge
+// paste costs linear time.
 class AnswerReader {
 public:
     static double leadingNumber(std::string_view utf8);

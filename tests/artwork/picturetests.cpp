@@ -26,6 +26,7 @@
 #include "module1/animationtable.h"
 #include "module1/module1.h"
 #include "module1/wordedfaces.h"
+#include "tests/support/glyphcoverage.h"
 
 namespace {
 
@@ -548,6 +549,8 @@ TEST(Pictures, EveryButtonWordFitsItsFaceInEveryLanguage) {
             still.path.toStdString() + " \"" + still.caption.toStdString() + '"';
         EXPECT_EQ(ButtonFace::captionFont(still.caption, size).pixelSize(), fullSize)
             << name << " is too long for its face";
+        EXPECT_EQ(missingGlyphs(ButtonFace::captionFont(still.caption, size), still.caption), 0)
+            << name << " has characters no installed font draws";
         for (int scale : {1, 2}) {
             // The word is what differs from the bare face.
             const QImage face = still.draw(scale);
@@ -579,6 +582,29 @@ TEST(Pictures, EveryButtonWordFitsItsFaceInEveryLanguage) {
                               face.file, language.toStdString())) != QString::fromLatin1(face.word);
         EXPECT_GT(translated, 0) << language.toStdString();
     }
+}
+
+// Arabic letters take their joined forms on the faces: the word drawn as it
+// is differs from the same letters kept apart by zero-width non-joiners, which
+// a face drawn glyph by glyph, or in a font without Arabic's joining rules,
+// would not.
+TEST(Pictures, ArabicWordsOnTheFacesAreJoined) {
+    if (!faceLanguages().contains(QStringLiteral("ar")))
+        GTEST_SKIP() << "no Arabic translation built";
+    const PictureCatalogue catalogue(translationsFolder());
+    int arabic = 0;
+    for (const auto& still : catalogue.stills()) {
+        const QString& word = still.caption;
+        if (!std::any_of(word.begin(), word.end(),
+                         [](QChar c) { return c.script() == QChar::Script_Arabic; }))
+            continue;
+        ++arabic;
+        QString apart;
+        for (QChar c : word) apart += QString(c) + QChar(0x200C);
+        EXPECT_NE(still.draw(1), ButtonFace::draw(apart, {119, 33}, 1))
+            << still.path.toStdString() << " is drawn with its letters unjoined";
+    }
+    EXPECT_EQ(arabic, static_cast<int>(WordedFaces::kAll.size()));
 }
 
 TEST(Voyage, TheTravellerWalksPartOfATrueCircuitAndTheLoopRestartsCalmly) {

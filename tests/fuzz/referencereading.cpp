@@ -2,7 +2,10 @@
 
 #include <locale.h>
 
+#include <unicode/uchar.h>
+
 #include <cstdlib>
+#include <cuchar>
 
 namespace {
 
@@ -11,6 +14,17 @@ namespace {
 double readWithCLibrary(const std::string& text) {
     static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t{});
     return strtod_l(text.c_str(), nullptr, cLocale);
+}
+
+// ICU's decimal digits of Unicode 15.0 and before: a newer ICU knows later
+// scripts' digits, which the program does not read yet.
+int otherScriptDigit(char32_t c) {
+    const auto code = static_cast<UChar32>(c);
+    if (u_charType(code) != U_DECIMAL_DIGIT_NUMBER) return -1;
+    UVersionInfo age;
+    u_charAge(code, age);
+    if (age[0] > 15) return -1;
+    return u_charDigitValue(code);
 }
 
 bool isDecimalDigit(char c) { return c >= '0' && c <= '9'; }
@@ -59,7 +73,12 @@ double ReferenceReading::leadingNumber(std::u32string_view text) {
     std::string kept;
     for (char32_t c : text) {
         if (c == U' ' || c == U'\t' || c == U'\n') continue;
-        if (c >= 0x80) break;
+        if (c >= 0x80) {
+            const int digit = otherScriptDigit(c);
+            if (digit < 0) break;
+            kept += static_cast<char>('0' + digit);
+            continue;
+        }
         kept += static_cast<char>(c);
     }
     if (!kept.empty() && kept[0] == '&') return readBased(kept);
@@ -93,4 +112,42 @@ double ReferenceReading::leadingNumber(std::u32string_view text) {
         if (!digits.empty()) number += 'e' + exponent + digits;
     }
     return readWithCLibrary(number);
+}
+
+std::u32string ReferenceReading::fromUtf8(std::string_view bytes) {
+    static const locale_t utf8Locale = newlocale(LC_CTYPE_MASK, "C.UTF-8", locale_t{});
+    const locale_t previous = uselocale(utf8Locale);
+    std::u32string text;
+    std::mbstate_t state{};
+    const char* p = bytes.data();
+    const char* end = p + bytes.size();
+    while (p != end) {
+        char32_t c = 0;
+        const std::size_t used = std::mbrtoc32(&c, p, static_cast<std::size_t>(end - p), &state);
+        if (used == static_cast<std::size_t>(-1) || used == static_cast<std::size_t>(-2)) {
+            // Nothing after a malformed part can change the reading.
+            text += U'\uFFFD';
+            break;
+        }
+        text += c;
+        p += used == 0 ? 1 : used;
+    }
+    uselocale(previous);
+    return text;
+}
+
+std::u32string ReferenceReading::fromUtf16(std::u16string_view units) {
+    std::u32string text;
+    for (std::size_t i = 0; i < units.size(); ++i) {
+        const char32_t unit = units[i];
+        const bool high = unit >= 0xD800 && unit <= 0xDBFF;
+        const bool low = unit >= 0xDC00 && unit <= 0xDFFF;
+        if (high && i + 1 < units.size() && units[i + 1] >= 0xDC00 && units[i + 1] <= 0xDFFF) {
+            text += 0x10000 + ((unit - 0xD800) << 10) + (units[i + 1] - 0xDC00);
+            ++i;
+        } else {
+            text += high || low ? U'\uFFFD' : unit;
+        }
+    }
+    return text;
 }

@@ -1,10 +1,14 @@
 // Every text fits its box in every language the program speaks: each label's
 // caption, in its font and with its word wrapping, lies inside the label, and
 // each button's caption fits its face. No pictures are found, so the picture
-// buttons show their captions too.
+// buttons show their captions too. Every character is drawn, by the font asked
+// for or one that fontconfig falls back to, never as an empty box; and a
+// language written from right to left turns the screens to read that way.
 #include <QAbstractButton>
+#include <QGuiApplication>
 #include <QImage>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPainter>
 #include <QStyleOptionButton>
 #include <QTest>
@@ -23,6 +27,7 @@
 #include "platform/screen.h"
 #include "platform/screenregistry.h"
 #include "program/everyscreen.h"
+#include "tests/support/glyphcoverage.h"
 #include "tests/support/programtest.h"
 #include "tests/support/qstringprinter.h"
 
@@ -100,18 +105,27 @@ protected:
     // Every label and button of the screen, shown or not, as it stands now.
     static void expectEverythingFits(Screen* screen) {
         for (const Label* label : screen->findChildren<Label*>()) {
-            EXPECT_TRUE(label->captionFits() || lettersFit(label))
-                << QString(screen->objectName() + QLatin1Char(' ') + label->objectName() +
-                           QStringLiteral("(%1): ").arg(label->index()) + label->caption())
-                       .toStdString();
+            const std::string name =
+                QString(screen->objectName() + QLatin1Char(' ') + label->objectName() +
+                        QStringLiteral("(%1): ").arg(label->index()) + label->caption())
+                    .toStdString();
+            EXPECT_TRUE(label->captionFits() || lettersFit(label)) << name;
+            // English is drawn exactly where its font's lines put it.
+            if (GetParam() == "en") EXPECT_EQ(label->inkDrop(), 0) << name;
+            EXPECT_EQ(missingGlyphs(label->font(), label->caption()), 0) << name;
         }
         for (const QAbstractButton* button : screen->findChildren<QAbstractButton*>()) {
             if (button->text().isEmpty()) continue;
-            EXPECT_TRUE(buttonCaptionFits(button))
-                << QString(screen->objectName() + QLatin1Char(' ') + button->objectName() +
-                           QStringLiteral(": ") + button->text())
-                       .toStdString();
+            const std::string name =
+                QString(screen->objectName() + QLatin1Char(' ') + button->objectName() +
+                        QStringLiteral(": ") + button->text())
+                    .toStdString();
+            EXPECT_TRUE(buttonCaptionFits(button)) << name;
+            EXPECT_EQ(missingGlyphs(button->font(), button->text()), 0) << name;
         }
+    }
+    static Qt::LayoutDirection languageDirection() {
+        return QLocale(QString::fromStdString(GetParam())).textDirection();
     }
 };
 
@@ -145,6 +159,55 @@ TEST_P(TranslationFit, DualityWithEveryQuestionAndVerdict) {
     expectEverythingFits(quiz);
     click(quiz, "cmdsoln");
     expectEverythingFits(quiz);
+}
+
+// The pupil's own digits are drawn in the answer box and judged as the ASCII
+// ones: Arabic-Indic, Eastern Arabic-Indic (Persian, Urdu), Devanagari and
+// full-width (typed through a Chinese or Japanese input method).
+TEST_P(TranslationFit, AnswerInThePupilsDigitsIsRight) {
+    Screen* quiz = show("duality");
+    auto* box = quiz->control<QLineEdit>(QStringLiteral("Text1"));
+    auto* verdict = quiz->control<Label>(QStringLiteral("Label4"));
+    const QString right = QCoreApplication::translate("Verdict", "Correct, Well Done!");
+    for (char16_t zero : {u'\u0660', u'\u06F0', u'\u0966', u'\uFF10'}) {
+        QString typed;
+        for (QChar c : QString::number(Module1::dualanswer))
+            typed += QChar(zero + (c.unicode() - u'0'));
+        box->clear();
+        // As an input method sends them: keys that carry only their text.
+        for (QChar c : typed)
+            QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        EXPECT_EQ(box->text(), typed);
+        EXPECT_EQ(missingGlyphs(box->font(), typed), 0) << typed.toStdString();
+        click(quiz, "Cmdcheckit");
+        EXPECT_EQ(verdict->caption(), right) << typed.toStdString();
+    }
+}
+
+// Arabic and Hebrew turn every screen right to left: the texts start at their
+// box's right edge and the answer box takes its text from the right; the
+// places of the boxes stay as they are.
+TEST_P(TranslationFit, ScreensReadInTheLanguagesDirection) {
+    const Qt::LayoutDirection direction = languageDirection();
+    EXPECT_EQ(QGuiApplication::layoutDirection(), direction);
+    Screen* quiz = show("duality");
+    EXPECT_EQ(quiz->control<QLineEdit>(QStringLiteral("Text1"))->layoutDirection(), direction);
+    // The first explanation is a left-aligned text in English: where its ink lies.
+    auto* explanation = quiz->control<Label>(QStringLiteral("Label2"));
+    const QImage drawn = explanation->grab().toImage();
+    const QColor back = drawn.pixelColor(0, drawn.height() - 1);
+    int left = drawn.width(), right = -1;
+    for (int y = 0; y < drawn.height(); ++y)
+        for (int x = 0; x < drawn.width(); ++x)
+            if (drawn.pixelColor(x, y) != back)
+                left = std::min(left, x), right = std::max(right, x);
+    ASSERT_GE(right, left) << "nothing drawn";
+    const int margin = drawn.width() / 20;
+    if (direction == Qt::RightToLeft) {
+        EXPECT_GT(right, drawn.width() - margin);
+    } else {
+        EXPECT_LT(left, margin);
+    }
 }
 
 TEST_P(TranslationFit, HamiltonWithBothVerdicts) {
@@ -183,7 +246,7 @@ INSTANTIATE_TEST_SUITE_P(Languages, TranslationFit, ::testing::ValuesIn(spokenLa
 
 TEST(Translations, EveryShippedLanguageIsBuilt) {
     const std::vector<std::string> built = spokenLanguages();
-    for (const char* language : {"de", "fr", "es", "it", "ja", "zh_CN"})
+    for (const char* language : {"de", "fr", "es", "it", "ja", "zh_CN", "ar", "he"})
         EXPECT_NE(std::find(built.begin(), built.end(), language), built.end()) << language;
 }
 
