@@ -238,6 +238,11 @@
         <source>Unknown activity &apos;%1&apos; for --start: use one of %2.</source>
         <translation>نشاط غير معروف &apos;%1&apos; للخيار --start: استعمل واحدًا من %2.</translation>
     </message>
+    <message>
+        <source>activity</source>
+        <extracomment>The value that --start takes, as the help shows it: --start &lt;activity&gt;.</extracomment>
+        <translation>نشاط</translation>
+    </message>
 </context>
 <context>
     <name>Titlefrm</name>
@@ -322,6 +327,16 @@
         <extracomment>Button: back to the topic menu.</extracomment>
         <translation>خروج</translation>
     </message>
+    <message>
+        <source>%1. The answer box is empty again.</source>
+        <extracomment>Spoken after &quot;Wrong, Try Again&quot;, which empties the answer box.</extracomment>
+        <translation>%1. مربع الإجابة فارغ من جديد.</translation>
+    </message>
+    <message>
+        <source>The answer is %1.</source>
+        <extracomment>Spoken when the expected answer is shown; %1 is the number the screen shows.</extracomment>
+        <translation>الإجابة هي %1.</translation>
+    </message>
 </context>
 <context>
     <name>hamilton</name>
@@ -361,6 +376,10 @@
         <source>Answer</source>
         <extracomment>Button: show a solution.</extracomment>
         <translation>الحل</translation>
+    </message>
+    <message>
+        <source>Find a Hamiltonian circuit on the dodecahedral graph shown here. The arrow keys go from road to road, and Space marks a road or takes its mark away. Tab leads on to Show Clue and Check.</source>
+        <translation>ابحث عن دورة هاملتونية على مخطط اثني عشري السطوح الظاهر هنا. تنتقل مفاتيح الأسهم من طريق إلى طريق، ويضع مفتاح المسافة علامة على الطريق أو يزيلها. ويقود مفتاح Tab إلى «أظهر التلميح» و«تحقّق».</translation>
     </message>
 </context>
 <context>
@@ -430,6 +449,11 @@
         <extracomment>The title screen&apos;s first button when the menu brings it back: back to the menu.</extracomment>
         <translation>إلغاء</translation>
     </message>
+    <message>
+        <source>There is no web browser on this computer.</source>
+        <extracomment>Shown for a few seconds above the web address when no browser could open it.</extracomment>
+        <translation>لا يوجد متصفح ويب على هذا الحاسوب.</translation>
+    </message>
 </context>
 <context>
     <name>notepad</name>
@@ -496,6 +520,25 @@
     <message>
         <source>Scramble</source>
         <translation>خلط</translation>
+    </message>
+</context>
+<context>
+    <name>Animation</name>
+    <message>
+        <source>Animation: a cube turns with an octahedron inside it, each corner of the octahedron at the centre of a face of the cube.</source>
+        <translation>رسم متحرك: مكعب يدور وفي داخله ثماني سطوح، كل رأس من رؤوس ثماني السطوح في مركز وجه من أوجه المكعب.</translation>
+    </message>
+    <message>
+        <source>Animation: a tetrahedron turns with its dual, another tetrahedron, growing through it into a star.</source>
+        <translation>رسم متحرك: رباعي سطوح يدور مع ثنويه، رباعي سطوح آخر، ينمو خلاله حتى يصير نجمة.</translation>
+    </message>
+    <message>
+        <source>Animation: a dodecahedron turns with an icosahedron inside it, each corner of the icosahedron at the centre of a face of the dodecahedron.</source>
+        <translation>رسم متحرك: اثنا عشري سطوح يدور وفي داخله عشروني سطوح، كل رأس من رؤوس عشروني السطوح في مركز وجه من أوجه اثني عشري السطوح.</translation>
+    </message>
+    <message>
+        <source>The clue: a dodecahedron opens out flat into the graph on this screen, and a route travels along half of a circuit.</source>
+        <translation>التلميح: اثنا عشري سطوح ينبسط على المستوي فيصير المخطط الظاهر على هذه الشاشة، ويسير طريق على نصف دورة.</translation>
     </message>
 </context>
 </TS>

@@ -238,6 +238,11 @@
         <source>Unknown activity &apos;%1&apos; for --start: use one of %2.</source>
         <translation>פעילות לא ידועה &apos;%1&apos; עבור --start: יש לבחור אחת מתוך %2.</translation>
     </message>
+    <message>
+        <source>activity</source>
+        <extracomment>The value that --start takes, as the help shows it: --start &lt;activity&gt;.</extracomment>
+        <translation>פעילות</translation>
+    </message>
 </context>
 <context>
     <name>Titlefrm</name>
@@ -322,6 +327,16 @@
         <extracomment>Button: back to the topic menu.</extracomment>
         <translation>יציאה</translation>
     </message>
+    <message>
+        <source>%1. The answer box is empty again.</source>
+        <extracomment>Spoken after &quot;Wrong, Try Again&quot;, which empties the answer box.</extracomment>
+        <translation>%1. תיבת התשובה ריקה שוב.</translation>
+    </message>
+    <message>
+        <source>The answer is %1.</source>
+        <extracomment>Spoken when the expected answer is shown; %1 is the number the screen shows.</extracomment>
+        <translation>התשובה היא %1.</translation>
+    </message>
 </context>
 <context>
     <name>hamilton</name>
@@ -361,6 +376,10 @@
         <source>Answer</source>
         <extracomment>Button: show a solution.</extracomment>
         <translation>פתרון</translation>
+    </message>
+    <message>
+        <source>Find a Hamiltonian circuit on the dodecahedral graph shown here. The arrow keys go from road to road, and Space marks a road or takes its mark away. Tab leads on to Show Clue and Check.</source>
+        <translation>מצאו מעגל המילטוני בגרף התריסרון שמוצג כאן. מקשי החצים עוברים מדרך לדרך, ומקש הרווח מסמן דרך או מסיר את הסימון שלה. המקש Tab מוביל אל ״הצגת רמז״ ואל ״בדיקה״.</translation>
     </message>
 </context>
 <context>
@@ -430,6 +449,11 @@
         <extracomment>The title screen&apos;s first button when the menu brings it back: back to the menu.</extracomment>
         <translation>ביטול</translation>
     </message>
+    <message>
+        <source>There is no web browser on this computer.</source>
+        <extracomment>Shown for a few seconds above the web address when no browser could open it.</extracomment>
+        <translation>אין דפדפן אינטרנט במחשב הזה.</translation>
+    </message>
 </context>
 <context>
     <name>notepad</name>
@@ -496,6 +520,25 @@
     <message>
         <source>Scramble</source>
         <translation>ערבוב</translation>
+    </message>
+</context>
+<context>
+    <name>Animation</name>
+    <message>
+        <source>Animation: a cube turns with an octahedron inside it, each corner of the octahedron at the centre of a face of the cube.</source>
+        <translation>אנימציה: קובייה מסתובבת ובתוכה תמניון, כל קודקוד של התמניון במרכז פאה של הקובייה.</translation>
+    </message>
+    <message>
+        <source>Animation: a tetrahedron turns with its dual, another tetrahedron, growing through it into a star.</source>
+        <translation>אנימציה: ארבעון מסתובב עם הדואלי שלו, ארבעון נוסף, שגדל דרכו לכוכב.</translation>
+    </message>
+    <message>
+        <source>Animation: a dodecahedron turns with an icosahedron inside it, each corner of the icosahedron at the centre of a face of the dodecahedron.</source>
+        <translation>אנימציה: תריסרון מסתובב ובתוכו עשרימון, כל קודקוד של העשרימון במרכז פאה של התריסרון.</translation>
+    </message>
+    <message>
+        <source>The clue: a dodecahedron opens out flat into the graph on this screen, and a route travels along half of a circuit.</source>
+        <translation>הרמז: תריסרון נפרש לשטוח והופך לגרף שעל המסך הזה, ומסלול עובר לאורך חצי ממעגל.</translation>
     </message>
 </context>
 </TS>
