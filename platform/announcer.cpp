@@ -85,8 +85,9 @@ void say(QWidget* control, const QString& message) {
     if (message.isEmpty() || !control) return;
     if (observer()) observer()(message);
     QWidget* window = control->window();
-    auto* speaker =
-        window->findChild<Speaker*>(QString::fromLatin1(kName), Qt::FindDirectChildrenOnly);
+    // Found by name: a class found by type needs the object macro on Qt 6.9 and later.
+    auto* speaker = dynamic_cast<Speaker*>(
+        window->findChild<QWidget*>(QString::fromLatin1(kName), Qt::FindDirectChildrenOnly));
     if (!speaker) {
         static const bool installed = [] {
             QAccessible::installFactory(&factory);
