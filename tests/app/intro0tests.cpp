@@ -186,7 +186,7 @@ TEST_F(MenuTest, WithNoBrowserTheMenuSaysSoAboveTheWebLine) {
     opener.close();
     opener.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
     const QByteArray path = qgetenv("PATH");
-    qputenv("PATH", bin.path().toLocal8Bit() + ':' + path);
+    qputenv("PATH", QByteArray(bin.path().toLocal8Bit() + ':' + path));
     const QByteArray browser = qgetenv("BROWSER");
     qunsetenv("BROWSER");
     Label* message = menu->noBrowserMessage();
