@@ -25,7 +25,7 @@ test_packages=(libgtest-dev libgmock-dev qt6-base-private-dev libicu-dev clang l
                orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng libasound2-data
                git dpkg-dev debhelper lintian blhc file desktop-file-utils appstream
                clang-format clang-tidy cppcheck
-               mmdebstrap autopkgtest piuparts diffoscope-minimal)
+               mmdebstrap uidmap autopkgtest piuparts diffoscope-minimal)
 
 install_missing() {
     local missing=() p
