@@ -65,7 +65,8 @@ mkdir -p "$work/plain" "$work/damaged/translations"
 check "$german" "$work/plain" LANG=de_DE.UTF-8
 check "$english" "$work/plain" LANG=C
 check "$english" "$work/plain" LANG=en_GB.UTF-8
-check "$english" "$work/plain" LANG=pt_BR.UTF-8
+# Portuguese as spoken in Portugal is not the Brazilian translation's territory.
+check "$english" "$work/plain" LANG=pt_PT.UTF-8
 check "$french" "$work/plain" LANG=de_DE.UTF-8 LC_MESSAGES=fr_FR.UTF-8
 check "$spanish" "$work/plain" LANG=de_DE.UTF-8 LC_ALL=es_ES.UTF-8
 check "$italian" "$work/plain" LANG=de_DE.UTF-8 LANGUAGE=sv:it:de
