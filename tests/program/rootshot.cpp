@@ -19,8 +19,8 @@ int main(int argc, char** argv) {
     if (argc == 6) {
         const QRect part(std::atoi(argv[2]), std::atoi(argv[3]), std::atoi(argv[4]),
                          std::atoi(argv[5]));
-        const QImage enlarged = shot.copy(part).toImage().scaled(part.size() * 2, Qt::IgnoreAspectRatio,
-                                                                  Qt::SmoothTransformation);
+        const QImage enlarged = shot.copy(part).toImage().scaled(
+            part.size() * 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         return enlarged.save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
     }
     const QColor c = shot.toImage().pixelColor(std::atoi(argv[1]), std::atoi(argv[2]));
