@@ -12,7 +12,9 @@
 # installs, removes and purges them there (piuparts). On the machine's own
 # release the unpacked program is also started on a virtual display.
 # QUORVANE_PACKAGE_CHECKS lists which of autopkgtest and piuparts run
-# (both by default).
+# (both by default). piuparts does not pass yet: it installs the program with
+# its dependencies from the archive, where quorvane-data is not, so the test
+# command runs autopkgtest alone.
 # Given a folder, the package is built there (in <folder>/quorvane) and kept,
 # so the test command can run the rest of its tests on that same build rather
 # than compile everything again: the build folder has the same absolute path
