@@ -4,7 +4,6 @@
 
 #include "app/standardlayout.h"
 #include "module1/animationtable.h"
-#include "platform/animationdescription.h"
 #include "platform/announcer.h"
 #include "platform/application.h"
 #include "platform/commandbutton.h"
@@ -55,8 +54,6 @@ Titlefrm::Titlefrm() : Screen(QStringLiteral("Titlefrm")) {
     // The frame number stays empty until the load handler's main path sets it.
     m_player = new FramePlayer(this, m_turningSolids, kTickMs);
     m_player->setSequence(FrameSequence::of(AnimationTable::kCubeOctahedron));
-    m_turningSolids->setAccessibleName(
-        animationDescription(FrameSequence::of(AnimationTable::kCubeOctahedron)));
 
     connect(m_toMenu, &QPushButton::clicked, this, &Titlefrm::goToMenu);
     connect(m_exit, &QPushButton::clicked, this, &Titlefrm::endProgram);
@@ -76,7 +73,7 @@ void Titlefrm::onFramed() {
 }
 
 void Titlefrm::onLoad() {
-    announcer::say(this, m_turningSolids->accessibleName());
+    announcer::say(this, m_player->description());
     // Main path: centred by its outer size, first frame, animation on.
     centre();
     m_player->setFramenum(0);

@@ -15,7 +15,6 @@
 #include "mediapanel/mediapanel.h"
 #include "module1/module1.h"
 #include "platform/accessibletextbox.h"
-#include "platform/animationdescription.h"
 #include "platform/announcer.h"
 #include "platform/fonts.h"
 #include "platform/frameplayer.h"
@@ -183,7 +182,7 @@ void duality::onLoad() {
     calculate();
     m_answerBox->setFocus();
     // The window's arrival reads the question, as the name of the box that has the focus.
-    announcer::say(this, m_animation->accessibleName());
+    announcer::say(this, m_player->description());
 }
 
 void duality::calculate() {
@@ -207,7 +206,6 @@ void duality::calculate() {
     m_animation->setPicture(loadFrame(m_player->frameFile(0)));
     m_player->start();
     m_question->setCaption(m_questions.at(q));
-    m_animation->setAccessibleName(animationDescription(choice.animation));
 }
 
 // A frame that cannot be read keeps the one before on show.
@@ -248,7 +246,7 @@ void duality::cmdgoClick() {
     m_answerBox->setFocus();
     // Emptying the box already took a screen reader's attention there, so
     // the focus coming back says nothing: the new question is spoken.
-    announcer::say(this, m_question->caption() + QLatin1Char(' ') + m_animation->accessibleName());
+    announcer::say(this, m_question->caption() + QLatin1Char(' ') + m_player->description());
 }
 
 void duality::cmdexitClick() { exitToMenu(*this); }

@@ -14,7 +14,6 @@
 #include "hamilton/core/solutioncircuits.h"
 #include "hamilton/edgehandle.h"
 #include "mediapanel/mediapanel.h"
-#include "platform/animationdescription.h"
 #include "platform/announcer.h"
 #include "platform/frameplayer.h"
 #include "platform/imagebox.h"
@@ -91,7 +90,6 @@ hamilton::hamilton() : Screen(QStringLiteral("hamilton")) {
     m_clue = new ImageBox(this, QStringLiteral("Image2"), ImageBox::Fit::Stretch);
     twips::setGeometry(m_clue, 6840, 240, 4860, 3660);
     m_clue->hide();
-    m_clue->setAccessibleName(animationDescription(FrameSequence::of(AnimationTable::kVoyage)));
 
     //: Button: back to the topic menu.
     m_exit = new PictureButton(this, QStringLiteral("cmdexit"), tr("Exit"));
@@ -313,7 +311,7 @@ void hamilton::label2Click() {
     m_showClue->hide();
     m_clue->show();
     m_panel->show();
-    announcer::say(this, m_clue->accessibleName());
+    announcer::say(this, m_player->description());
 }
 
 QTimer* hamilton::Timer1() const { return m_player->timer(); }

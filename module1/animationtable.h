@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "language/core/translatable.h"
+
 // Every frame animation the program shows, and how its files are named. A
 // frame is one GIF file in its sequence's folder: the prefix, the frame number
 // from 0 in four digits, ".gif" ("recip1\reci0007.gif"). The screens keep a
@@ -25,7 +27,12 @@ public:
         std::string_view prefix;
         int frames;
         int digits;  // written after the leading zeros of the screens' name
+        // What it shows, as a screen reader says it, in English; translated
+        // under kDescriptionContext.
+        const char* description;
     };
+
+    static constexpr const char* kDescriptionContext = "Animation";
 
     static constexpr int kFileDigits = 4;
     static constexpr std::string_view kExtension = ".gif";
@@ -33,13 +40,29 @@ public:
     static constexpr std::array<int, 2> kSharpScales{2, 3};
 
     // The cube with the octahedron inside: the title and two quiz questions.
-    static constexpr Sequence kCubeOctahedron{"recip1", "reci", 25, 2};
+    static constexpr Sequence kCubeOctahedron{
+        "recip1", "reci", 25, 2,
+        QT_TRANSLATE_NOOP("Animation",
+                          "Animation: a cube turns with an octahedron inside it, each corner of "
+                          "the octahedron at the centre of a face of the cube.")};
     // The tetrahedron crossing its own dual.
-    static constexpr Sequence kTetrahedron{"newrsm", "newr", 40, 2};
+    static constexpr Sequence kTetrahedron{
+        "newrsm", "newr", 40, 2,
+        QT_TRANSLATE_NOOP("Animation",
+                          "Animation: a tetrahedron turns with its dual, another tetrahedron, "
+                          "growing through it into a star.")};
     // The dodecahedron with the icosahedron inside.
-    static constexpr Sequence kDodecahedron{"dualsm", "dual", 20, 2};
+    static constexpr Sequence kDodecahedron{
+        "dualsm", "dual", 20, 2,
+        QT_TRANSLATE_NOOP("Animation",
+                          "Animation: a dodecahedron turns with an icosahedron inside it, each "
+                          "corner of the icosahedron at the centre of a face of the dodecahedron.")};
     // The clue to Hamilton's voyage.
-    static constexpr Sequence kVoyage{"voyvivsm", "voyv", 120, 3};
+    static constexpr Sequence kVoyage{
+        "voyvivsm", "voyv", 120, 3,
+        QT_TRANSLATE_NOOP("Animation",
+                          "The clue: a dodecahedron opens out flat into the graph on this screen, "
+                          "and a route travels along half of a circuit.")};
 
     static constexpr std::array<Sequence, 4> kAll{kCubeOctahedron, kTetrahedron, kDodecahedron,
                                                   kVoyage};

@@ -13,11 +13,13 @@ struct FrameSequence {
     std::string picext;
     int framecount = 0;
     int digits = 0;
+    // What it shows, in English (AnimationTable::Sequence::description).
+    const char* description = "";
 
     // A sequence of the animation table, under the screens' name for it.
     static FrameSequence of(const AnimationTable::Sequence& s) {
         return {AnimationTable::seriesName(s), std::string(AnimationTable::kExtension), s.frames,
-                s.digits};
+                s.digits, s.description};
     }
 
     // The file of frame n: "dualsm\dual00" and 7 give "dualsm\dual0007.gif".

@@ -1,9 +1,11 @@
 #include "platform/frameplayer.h"
 
+#include <QCoreApplication>
 #include <QTimer>
 #include <QWidget>
 
 #include "module1/module1.h"
+#include "platform/imagebox.h"
 #include "platform/screen.h"
 
 FramePlayer::FramePlayer(QWidget* screen, ImageBox* box, int intervalMs)
@@ -11,6 +13,16 @@ FramePlayer::FramePlayer(QWidget* screen, ImageBox* box, int intervalMs)
     m_timer->setObjectName(QStringLiteral("Timer1"));
     m_timer->setInterval(intervalMs);
     connect(m_timer, &QTimer::timeout, this, &FramePlayer::advance);
+}
+
+void FramePlayer::setSequence(const FrameSequence& sequence) {
+    m_sequence = sequence;
+    if (m_box) m_box->setAccessibleName(description());
+}
+
+QString FramePlayer::description() const {
+    if (!m_sequence.description || !*m_sequence.description) return QString();
+    return QCoreApplication::translate(AnimationTable::kDescriptionContext, m_sequence.description);
 }
 
 void FramePlayer::start() { m_timer->start(); }

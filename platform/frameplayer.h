@@ -21,8 +21,11 @@ public:
     FramePlayer(QWidget* screen, ImageBox* box, int intervalMs);
 
     const FrameSequence& sequence() const { return m_sequence; }
-    // Keeps the frame number: a screen sets both, in its own order.
-    void setSequence(const FrameSequence& sequence) { m_sequence = sequence; }
+    // Keeps the frame number: a screen sets both, in its own order. The box
+    // takes the sequence's description as its name, for a screen reader.
+    void setSequence(const FrameSequence& sequence);
+    // That description, in the pupil's language.
+    QString description() const;
 
     // Empty until the screen sets it; empty counts as 0.
     std::optional<int> framenum() const { return m_framenum; }

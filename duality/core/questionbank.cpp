@@ -82,6 +82,9 @@ int QuestionBank::pick(float r, std::optional<int> lastquestion) {
 
 FrameSequence QuestionBank::animation(int index) {
     const DualityQuestion& entry = question(index);
+    // The table's own entry, which also says what the animation shows.
+    for (const AnimationTable::Sequence& s : AnimationTable::kAll)
+        if (AnimationTable::seriesName(s) == entry.smallseq) return FrameSequence::of(s);
     return {entry.smallseq, kFrameExtension, entry.framecount, kFrameDigits};
 }
 
