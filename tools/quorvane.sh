@@ -16,9 +16,8 @@ packages=(cmake ninja-build g++ pkgconf qt6-base-dev libgl-dev libgif-dev libima
 # What the tests add: the test framework, a fuzzing compiler, virtual
 # displays, window managers and a compositor, the accessibility bus and
 # the screen reader with its speech, OCR in four scripts, the static checks,
-# and Debian's packaging tools and checks. The pen's test cases reach Qt's
-# input queue through its private headers; the program itself needs none.
-test_packages=(libgtest-dev libgmock-dev qt6-base-private-dev libicu-dev clang libclang-rt-dev
+# and Debian's packaging tools and checks.
+test_packages=(libgtest-dev libgmock-dev libicu-dev clang libclang-rt-dev
                xvfb xauth x11-utils openbox xdotool wmctrl weston xwayland
                dbus dbus-bin dbus-daemon at-spi2-core python3 python3-pyatspi
                tesseract-ocr tesseract-ocr-ara tesseract-ocr-heb tesseract-ocr-chi-sim tesseract-ocr-jpn

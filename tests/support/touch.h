@@ -5,20 +5,20 @@
 
 class QWidget;
 
-// Input from a touch screen and a drawing pen, delivered as the window system
-// delivers it (through Qt's window-system queue), so what the program's
-// widgets receive is what Qt makes of a finger or a pen, not a mouse event.
-namespace fingerandpen {
+// Touch screens and pens on classroom boards. A finger is delivered through
+// Qt's input queue as a touch screen delivers it, so what the program's
+// widgets receive is what Qt makes of a finger, not a mouse event.
+namespace touch {
 
 // A finger put down and lifted at one point of a widget.
 void tap(QWidget* widget, QPoint at);
-// A finger or a pen put down at the first point, moved through the others and
-// lifted at the last; the points are in the widget's pixels.
-void fingerStroke(QWidget* widget, const QList<QPoint>& points);
-void penStroke(QWidget* widget, const QList<QPoint>& points);
-// A pen's input reaches Qt's window-system queue only through Qt's private
-// headers (qt6-base-private-dev); built without them, penStroke does nothing
-// and the pen's cases are left out, saying so.
-bool penReachable();
+// A finger put down at the first point, moved through the others and lifted
+// at the last; the points are in the widget's pixels.
+void stroke(QWidget* widget, const QList<QPoint>& points);
 
-}  // namespace fingerandpen
+// A pen's press at a point of the widget, sent to the widget under it. Qt
+// turns a pen's press that no widget takes into a mouse press, so a pen
+// draws and marks as the mouse does exactly when this is false.
+bool penPressTaken(QWidget* widget, QPoint at);
+
+}  // namespace touch
