@@ -9,7 +9,7 @@
 
 #include "app/activities.h"
 #include "app/standardlayout.h"
-#include "platform/accessiblelabel.h"
+#include "platform/announcer.h"
 #include "platform/imagebox.h"
 #include "platform/picturebutton.h"
 #include "platform/picturefiles.h"
@@ -258,7 +258,7 @@ void intro0::openWebAddress() {
 void intro0::sayNoBrowser() {
     m_noBrowser->show();
     m_noBrowser->raise();
-    AccessibleLabel::captionChanged(m_noBrowser);  // read out, as a verdict is
+    announcer::say(this, m_noBrowser->caption());  // read out, as a verdict is
     m_noBrowserTimer->start();
 }
 

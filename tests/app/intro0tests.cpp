@@ -11,6 +11,7 @@
 #include "app/activities.h"
 #include "app/appscreens.h"
 #include "app/intro0.h"
+#include "platform/announcer.h"
 #include "platform/imagebox.h"
 #include "platform/picturebutton.h"
 #include "platform/picturefiles.h"
@@ -190,6 +191,8 @@ TEST_F(MenuTest, WithNoBrowserTheMenuSaysSoAboveTheWebLine) {
     const QByteArray browser = qgetenv("BROWSER");
     qunsetenv("BROWSER");
     Label* message = menu->noBrowserMessage();
+    QStringList spoken;
+    announcer::setObserver([&spoken](const QString& said) { spoken << said; });
     struct Way {
         const char* name;
         std::function<bool(const QUrl&)> handler;  // none: the desktop's opener
@@ -203,7 +206,9 @@ TEST_F(MenuTest, WithNoBrowserTheMenuSaysSoAboveTheWebLine) {
     }
     qputenv("PATH", path);
     if (!browser.isEmpty()) qputenv("BROWSER", browser);
+    announcer::setObserver({});
     EXPECT_EQ(message->caption(), QStringLiteral("There is no web browser on this computer."));
+    EXPECT_EQ(spoken, QStringList(2, message->caption())) << "a screen reader hears it each time";
     EXPECT_TRUE(message->captionFits());
     const QRect web = menu->Label6()->geometry(), topic = menu->Label5(5)->geometry();
     EXPECT_LE(message->geometry().bottom(), web.top());
