@@ -54,9 +54,10 @@ public:
     // The dodecahedron with the icosahedron inside.
     static constexpr Sequence kDodecahedron{
         "dualsm", "dual", 20, 2,
-        QT_TRANSLATE_NOOP("Animation",
-                          "Animation: a dodecahedron turns with an icosahedron inside it, each "
-                          "corner of the icosahedron at the centre of a face of the dodecahedron.")};
+        QT_TRANSLATE_NOOP(
+            "Animation",
+            "Animation: a dodecahedron turns with an icosahedron inside it, each "
+            "corner of the icosahedron at the centre of a face of the dodecahedron.")};
     // The clue to Hamilton's voyage.
     static constexpr Sequence kVoyage{
         "voyvivsm", "voyv", 120, 3,
