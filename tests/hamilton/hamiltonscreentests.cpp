@@ -24,9 +24,9 @@
 #include "platform/screenregistry.h"
 #include "platform/twips.h"
 #include "program/everyscreen.h"
-#include "tests/support/touch.h"
 #include "tests/support/fixturepictures.h"
 #include "tests/support/programtest.h"
+#include "tests/support/touch.h"
 
 namespace {
 

@@ -4,7 +4,6 @@
 #include <QMouseEvent>
 #include <QTest>
 
-
 #include "jotter/core/consolepalette.h"
 #include "jotter/jotterscreens.h"
 #include "jotter/notepad.h"
@@ -13,8 +12,8 @@
 #include "platform/frame.h"
 #include "platform/screenregistry.h"
 #include "platform/twips.h"
-#include "tests/support/touch.h"
 #include "tests/support/programtest.h"
+#include "tests/support/touch.h"
 
 namespace {
 

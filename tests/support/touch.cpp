@@ -16,11 +16,11 @@ QPointingDevice* touchScreen() {
 
 // Owned by the application, which goes before the program's static objects do.
 const QPointingDevice* pen() {
-    static const QPointingDevice* device = new QPointingDevice(
-        QStringLiteral("test pen"), 4242, QInputDevice::DeviceType::Stylus,
-        QPointingDevice::PointerType::Pen,
-        QInputDevice::Capability::Position | QInputDevice::Capability::Pressure, 1, 2, QString(),
-        QPointingDeviceUniqueId(), qApp);
+    static const QPointingDevice* device =
+        new QPointingDevice(QStringLiteral("test pen"), 4242, QInputDevice::DeviceType::Stylus,
+                            QPointingDevice::PointerType::Pen,
+                            QInputDevice::Capability::Position | QInputDevice::Capability::Pressure,
+                            1, 2, QString(), QPointingDeviceUniqueId(), qApp);
     return device;
 }
 
@@ -41,8 +41,8 @@ bool penPressTaken(QWidget* widget, QPoint at) {
     QWidget* target = widget->childAt(at);
     if (!target) target = widget;
     const QPointF local = target->mapFrom(widget, QPointF(at));
-    QTabletEvent press(QEvent::TabletPress, pen(), local, widget->mapToGlobal(QPointF(at)), 0.6,
-                       0, 0, 0, 0, 0, Qt::NoModifier, Qt::LeftButton, Qt::LeftButton);
+    QTabletEvent press(QEvent::TabletPress, pen(), local, widget->mapToGlobal(QPointF(at)), 0.6, 0,
+                       0, 0, 0, 0, Qt::NoModifier, Qt::LeftButton, Qt::LeftButton);
     QApplication::sendEvent(target, &press);
     return press.isAccepted();
 }
