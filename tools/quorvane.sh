@@ -105,9 +105,10 @@ case "$action" in
         QUORVANE_PACKAGE_CHECKS=autopkgtest \
             bash "$root/tests/data/packagetest.sh" "$root" "$root/tests/program/titlewindow.sh" "$package"
         # The same package built and tested with Debian 13's Qt 6.8 and GCC 14,
-        # then installed and played there; and with unstable's newest
-        # Qt, GCC and CMake, as Debian's build daemons will build an upload.
-        QUORVANE_SUITE=trixie QUORVANE_PACKAGE_CHECKS=autopkgtest \
+        # then installed and played there, and installed, removed and purged;
+        # and with unstable's newest Qt, GCC and CMake, as Debian's build
+        # daemons will build an upload.
+        QUORVANE_SUITE=trixie QUORVANE_PACKAGE_CHECKS="autopkgtest piuparts" \
             bash "$root/tests/data/packagetest.sh" "$root" "" "$root/build-trixie"
         QUORVANE_SUITE=sid QUORVANE_PACKAGE_CHECKS=none \
             bash "$root/tests/data/packagetest.sh" "$root" "" "$root/build-sid"

@@ -12,9 +12,7 @@
 # installs, removes and purges them there (piuparts). On the machine's own
 # release the unpacked program is also started on a virtual display.
 # QUORVANE_PACKAGE_CHECKS lists which of autopkgtest and piuparts run
-# (both by default). piuparts does not pass yet: it installs the program with
-# its dependencies from the archive, where quorvane-data is not, so the test
-# command runs autopkgtest alone.
+# (both by default).
 # Given a folder, the package is built there (in <folder>/quorvane) and kept,
 # so the test command can run the rest of its tests on that same build rather
 # than compile everything again: the build folder has the same absolute path
@@ -143,11 +141,14 @@ if [[ " $checks " == *" piuparts "* ]]; then
     tar -C "$fresh" --same-owner -xpf "$base_tarball"
     piuparts_opts=()
     [ "$suite" != sid ] || piuparts_opts+=(--no-check-valid-until)
+    # Both packages are installed together: quorvane-data is in no archive.
+    # Debian 13's debconf leaves its own scratch folder behind, which
+    # Debian 12's piuparts does not yet know to pass over.
     piuparts --distribution="$suite" --existing-chroot="$fresh" --keep-sources-list \
-        --tmpdir="$cache" --no-upgrade-test --warn-on-others "${piuparts_opts[@]}" \
+        --tmpdir="$cache" --no-upgrade-test --ignore=/var/cache/debconf/tmp.ci/ "${piuparts_opts[@]}" \
         "$deb" "$data" > "$work/piuparts.log" 2>&1 ||
         { rm -rf "$fresh"; tail -n 60 "$work/piuparts.log"; echo "piuparts failed"; exit 1; }
     rm -rf "$fresh"
-    grep -a -E '^[0-9:m.s ]*PASS' "$work/piuparts.log" | tail -n 1 || true
+    grep -a 'PASS: All tests' "$work/piuparts.log" || true
     echo "piuparts passed in $((SECONDS - started)) s"
 fi
