@@ -43,8 +43,9 @@ WAYLAND_DEBUG=client "$program" > "$work/out.log" 2>&1 &
 app=$!
 shown=
 for _ in $(seq 100); do
-    if grep -q 'xdg_toplevel@[0-9]*\.set_title(" ")' "$work/out.log" &&
-        grep -q 'wl_surface@[0-9]*\.attach(wl_buffer@' "$work/out.log"; then
+    # libwayland writes an object as interface@id up to 1.22 and interface#id from 1.23.
+    if grep -qE 'xdg_toplevel[@#][0-9]+\.set_title\(" "\)' "$work/out.log" &&
+        grep -qE 'wl_surface[@#][0-9]+\.attach\(wl_buffer[@#]' "$work/out.log"; then
         shown=yes
         break
     fi
