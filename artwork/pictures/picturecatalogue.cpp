@@ -36,14 +36,12 @@ PictureCatalogue::Sequence dualPair(const AnimationTable::Sequence& files,
 PictureCatalogue::PictureCatalogue(const QString& translationsFolder) {
     using Placement = DualPairAnimation::Placement;
 
+    const auto menu = [](int scale) { return MenuBackground::draw({800, 600}, scale); };
     stills_.push_back(
-        {QStringLiteral("menu"), QStringLiteral("newrec0/newr0039.gif"), "GIF", -1, [](int scale) {
-             return MenuBackground::draw({800, 600}, scale);
-         }});
+        {QStringLiteral("menu"), QStringLiteral("newrec0/newr0039.gif"), "GIF", -1, menu});
+    const auto logo = [](int scale) { return Emblem::logo({100, 139}, scale); };
     stills_.push_back(
-        {QStringLiteral("logo"), QStringLiteral("Images/logo2.jpg"), "JPEG", 92, [](int scale) {
-             return Emblem::logo({100, 139}, scale);
-         }});
+        {QStringLiteral("logo"), QStringLiteral("Images/logo2.jpg"), "JPEG", 92, logo});
     addWordedFaces(translationsFolder);
     for (int size : {32, 48, 64, 128, 256})
         stills_.push_back({QStringLiteral("icons"),

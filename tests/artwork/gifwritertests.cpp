@@ -99,7 +99,7 @@ TEST(GifWriter, NewFilesFollowTheUmask) {
     const bool written = GifWriter(path).write(sampleFrame());
     umask(old);
     ASSERT_TRUE(written);
-    struct stat info {};
+    struct stat info = {};
     ASSERT_EQ(stat(QFile::encodeName(path).constData(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0644u);
 }
