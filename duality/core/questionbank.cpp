@@ -2,63 +2,56 @@
 
 #include <algorithm>
 #include <cmath>
-#include <string>
 
 #include "language/core/translatable.h"
 #include "module1/module1.h"
 
 namespace {
 
-const std::string kNewrName = AnimationTable::seriesName(AnimationTable::kTetrahedron);
-const std::string kReciName = AnimationTable::seriesName(AnimationTable::kCubeOctahedron);
-const std::string kDualName = AnimationTable::seriesName(AnimationTable::kDodecahedron);
-const char* const kNewr = kNewrName.c_str();
-const char* const kReci = kReciName.c_str();
-const char* const kDual = kDualName.c_str();
-constexpr int kNewrFrames = AnimationTable::kTetrahedron.frames;
-constexpr int kReciFrames = AnimationTable::kCubeOctahedron.frames;
-constexpr int kDualFrames = AnimationTable::kDodecahedron.frames;
+constexpr const AnimationTable::Sequence* kNewr = &AnimationTable::kTetrahedron;
+constexpr const AnimationTable::Sequence* kReci = &AnimationTable::kCubeOctahedron;
+constexpr const AnimationTable::Sequence* kDual = &AnimationTable::kDodecahedron;
 
 // The octahedron and cube questions play the small reciprocal sequence,
 // which has no full-screen version, so they hide the label.
 const std::array<DualityQuestion, QuestionBank::kCount> kQuestions = {{
     {QT_TRANSLATE_NOOP("QuestionBank",
                        "How many faces does the polyhedron have that is dual to the tetrahedron?"),
-     4, kNewr, kNewrFrames, true},
+     4, kNewr, true},
     {QT_TRANSLATE_NOOP("QuestionBank",
                        "How many faces does the polyhedron have that is dual to the octahedron?"),
-     6, kReci, kReciFrames, false},
+     6, kReci, false},
     {QT_TRANSLATE_NOOP("QuestionBank",
                        "How many faces does the polyhedron have that is dual to the icosahedron?"),
-     12, kDual, kDualFrames, true},
+     12, kDual, true},
     {QT_TRANSLATE_NOOP("QuestionBank",
                        "How many faces does the polyhedron have that is dual to the dodecahedron?"),
-     20, kDual, kDualFrames, true},
+     20, kDual, true},
     {QT_TRANSLATE_NOOP("QuestionBank",
                        "How many faces does the polyhedron have that is dual to the cube?"),
-     8, kReci, kReciFrames, false},
+     8, kReci, false},
     {QT_TRANSLATE_NOOP(
          "QuestionBank",
          "How many vertices does the polyhedron have that is dual to the tetrahedron?"),
-     4, kNewr, kNewrFrames, true},
+     4, kNewr, true},
     {QT_TRANSLATE_NOOP(
          "QuestionBank",
          "How many vertices does the polyhedron have that is dual to the octahedron?"),
-     8, kReci, kReciFrames, false},
+     8, kReci, false},
     {QT_TRANSLATE_NOOP(
          "QuestionBank",
          "How many vertices does the polyhedron have that is dual to the icosahedron?"),
-     20, kDual, kDualFrames, true},
+     20, kDual, true},
     {QT_TRANSLATE_NOOP(
          "QuestionBank",
          "How many vertices does the polyhedron have that is dual to the dodecahedron?"),
-     12, kDual, kDualFrames, true},
+     12, kDual, true},
     {QT_TRANSLATE_NOOP("QuestionBank",
                        "How many vertices does the polyhedron have that is dual to the cube?"),
-     6, kReci, kReciFrames, false},
+     6, kReci, false},
     {QT_TRANSLATE_NOOP("QuestionBank",
                        "If a polyhedron has 30 edges, how many edges does its dual have?"),
-     30, kDual, kDualFrames, true},
+     30, kDual, true},
 }};
 
 }  // namespace
@@ -81,11 +74,7 @@ int QuestionBank::pick(float r, std::optional<int> lastquestion) {
 }
 
 FrameSequence QuestionBank::animation(int index) {
-    const DualityQuestion& entry = question(index);
-    // The table's own entry, which also says what the animation shows.
-    for (const AnimationTable::Sequence& s : AnimationTable::kAll)
-        if (AnimationTable::seriesName(s) == entry.smallseq) return FrameSequence::of(s);
-    return {entry.smallseq, kFrameExtension, entry.framecount, kFrameDigits};
+    return FrameSequence::of(*question(index).animation);
 }
 
 QuestionBank::Choice QuestionBank::choose(float r) {

@@ -19,7 +19,6 @@ public:
     };
 
     static constexpr int kCount = 11;
-    static constexpr const char* kFrameExtension = AnimationTable::kExtension.data();
     // Frame numbers of the Duality sequences get at least this many digits.
     static constexpr int kFrameDigits = AnimationTable::kDodecahedron.digits;
     static_assert(AnimationTable::kCubeOctahedron.digits == kFrameDigits &&
@@ -33,8 +32,7 @@ public:
     // repeat the last one. So the first question of a run is never index 0.
     static int pick(float r, std::optional<int> lastquestion);
 
-    // The animation of question `index`: its smallseq, picext ".gif",
-    // framecount and the digits of its frame numbers.
+    // The animation of question `index`, as the table of animations has it.
     static FrameSequence animation(int index);
 
     // Picks a question with r, remembers it in Module1::lastquestion and sets
